@@ -1,0 +1,48 @@
+#pragma once
+// Message boxes and input boxes answered by the test: answers are queued, everything shown is recorded.
+#include <deque>
+#include <optional>
+#include <vector>
+
+#include "platform/dialogs.h"
+
+namespace orv::testing {
+
+class FakeDialogs : public Dialogs {
+public:
+    struct Shown {
+        enum class Kind { Message, Input } kind;
+        Text text;  // the message or the prompt
+        Text title;
+        MessageIcon icon = MessageIcon::None;
+    };
+
+    void ShowMessage(const Text& text, const Text& title, MessageIcon icon) override {
+        shown.push_back({Shown::Kind::Message, text, title, icon});
+    }
+    // Answers from the queue; an empty queue answers like Cancel.
+    std::optional<Text> AskText(const Text& prompt, const Text& title) override {
+        shown.push_back({Shown::Kind::Input, prompt, title, MessageIcon::None});
+        if (answers.empty()) {
+            return std::nullopt;
+        }
+        auto answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    std::vector<Text> Messages() const {
+        std::vector<Text> texts;
+        for (const auto& s : shown) {
+            if (s.kind == Shown::Kind::Message) {
+                texts.push_back(s.text);
+            }
+        }
+        return texts;
+    }
+
+    std::deque<std::optional<Text>> answers;
+    std::vector<Shown> shown;
+};
+
+}  // namespace orv::testing
