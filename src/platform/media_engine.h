@@ -9,13 +9,16 @@
 namespace orv {
 
 class MediaEngine {
-public:
+  public:
     virtual ~MediaEngine() = default;
 
     // Replaces the current file and opens it; a file that opens raises onNewStream once.
     // A path that names no playable file opens nothing and raises nothing.
     virtual void SetFileName(const Text& path) = 0;
     virtual Text FileName() const = 0;
+    // Whether the file named by the last SetFileName opened (and so raised onNewStream); false before any
+    // file was set and after a path that names no playable file.
+    virtual bool HasOpenFile() const = 0;
     // Plays the file set last; after a pause, continues where it halted.
     virtual void Play() = 0;
     virtual void Pause() = 0;

@@ -1,0 +1,15 @@
+#pragma once
+// How a playlist entry becomes the path handed to the media engine.
+#include "platform/text.h"
+
+namespace orv {
+
+// True for an entry that names its own location: a drive letter followed by ":\" ("D:\x.mp3") or a
+// network path starting with "\\".
+bool IsFullPath(const Text& entry);
+
+// The current directory, "\" and the entry, joined as they are: a drive root such as "C:\" gives
+// "C:\\song.mp3". An entry that is already a full path is its own path.
+Text EntryPath(const Text& currentDirectory, const Text& entry);
+
+}  // namespace orv

@@ -1,0 +1,128 @@
+#include "player/now_playing.h"
+
+#include <gtest/gtest.h>
+
+#include "fakes/fake_chat_sender.h"
+#include "fakes/fake_chat_sends_form.h"
+#include "fakes/fake_controls.h"
+#include "fakes/fake_dialogs.h"
+#include "fakes/fake_media_engine.h"
+#include "player/engine_events.h"
+
+namespace orv {
+namespace {
+
+using testing::FakeChatSender;
+using testing::FakeChatSendsFormFactory;
+using testing::FakeDialogs;
+using testing::FakeListBox;
+using testing::FakeMediaEngine;
+using testing::FakeTextBox;
+
+// The player wired as the program wires it: the engine's events drive navigation and the announcement.
+class NowPlayingTest : public ::testing::Test {
+  protected:
+    NowPlayingTest() { BindEngineEvents(engine, navigation, announcer); }
+
+    void SetTexts(const Text& before, const Text& after) {
+        chatSends.Settings().Text1().SetText(before);
+        chatSends.Settings().Text2().SetText(after);
+    }
+    void PlayEntry(int index) {
+        List1.SetListIndex(index);
+        playback.PlaySelectedEntry();
+    }
+
+    FakeListBox List1{L"Artist - Song.mp3", L"b.mp3", L"c.mp3"};
+    FakeTextBox Text1;
+    FakeTextBox Text2{L"Text2"};
+    FakeMediaEngine engine;
+    FakeDialogs dialogs;
+    FakeChatSender chat;
+    FakeChatSendsFormFactory factory;
+    ChatSendsWindow chatSends{factory};
+    Playback playback{List1, Text1, Text2, engine, [] { return Text{L"C:\\Music"}; }, dialogs};
+    Navigation navigation{List1, playback, engine, dialogs};
+    NowPlayingAnnouncer announcer{chatSends, Text1, chat};
+};
+
+TEST_F(NowPlayingTest, WithoutTextsTheAnnouncementIsExactlyTheEntry) {
+    PlayEntry(0);
+    EXPECT_EQ(chat.sent, (std::vector<Text>{L"Artist - Song.mp3"}));
+}
+
+TEST_F(NowPlayingTest, TextsFrameTheNameAsTheyAreWithNothingBetween) {
+    SetTexts(L"<font color=blue>Now playing", L"</font> <u>enjoy</u>");
+    PlayEntry(1);
+    SetTexts(L"np: ", L"");
+    PlayEntry(2);
+    EXPECT_EQ(chat.sent,
+              (std::vector<Text>{L"<font color=blue>Now playingb.mp3</font> <u>enjoy</u>", L"np: c.mp3"}));
+}
+
+TEST_F(NowPlayingTest, NowPlayingTextReadsTheFieldsWhenItIsBuilt) {
+    Text1.SetText(L"x.mp3");
+    SetTexts(L"[", L"]");
+    EXPECT_EQ(NowPlayingText(chatSends.Settings(), Text1), L"[x.mp3]");
+    Text1.SetText(L"Artist : Song");
+    EXPECT_EQ(NowPlayingText(chatSends.Settings(), Text1), L"[Artist : Song]");
+}
+
+TEST_F(NowPlayingTest, TheSameEntryPlayedTwiceIsAnnouncedTwice) {
+    PlayEntry(1);
+    PlayEntry(1);
+    EXPECT_EQ(chat.sent, (std::vector<Text>{L"b.mp3", L"b.mp3"}));
+}
+
+TEST_F(NowPlayingTest, EveryFileThatOpensIsAnnouncedOnce) {
+    engine.unplayable.insert(L"C:\\Music\\b.mp3");
+    PlayEntry(0);
+    engine.FireEndOfStream();          // b does not open, c plays
+    navigation.Step(kNextSongButton);  // c again at the end of the list
+    EXPECT_EQ(chat.sent, (std::vector<Text>{L"Artist - Song.mp3", L"c.mp3", L"c.mp3"}));
+}
+
+TEST_F(NowPlayingTest, DisableChatSendsSilencesTheAnnouncement) {
+    chatSends.Settings().Check1().SetValue(1);
+    PlayEntry(0);
+    navigation.Step(kTrayNextSong);
+    engine.FireEndOfStream();
+    EXPECT_TRUE(chat.sent.empty());
+    EXPECT_EQ(engine.opened, 3);
+}
+
+TEST_F(NowPlayingTest, TheFirstAnnouncementCreatesTheSettingsWindowHidden) {
+    PlayEntry(0);
+    ASSERT_EQ(factory.created.size(), 1u);
+    EXPECT_FALSE(factory.Latest().visible);
+    PlayEntry(1);
+    EXPECT_EQ(factory.created.size(), 1u);
+}
+
+TEST_F(NowPlayingTest, TickedThenOkKeepsTheSongsUnannounced) {
+    chatSends.Show();
+    factory.Latest().check1.SetValue(1);
+    factory.Latest().onOk();
+    PlayEntry(0);
+    EXPECT_TRUE(chat.sent.empty());
+}
+
+TEST_F(NowPlayingTest, TickedThenClosedAnnouncesTheNextSongAgain) {
+    chatSends.Show();
+    factory.Latest().check1.SetValue(1);
+    factory.Latest().text1.SetText(L"lost ");
+    factory.Latest().CloseBox();
+    PlayEntry(0);
+    EXPECT_EQ(chat.sent, (std::vector<Text>{L"Artist - Song.mp3"}));
+}
+
+TEST_F(NowPlayingTest, ATextChangedInTheOpenWindowCountsFromTheNextSong) {
+    chatSends.Show();
+    PlayEntry(0);
+    factory.Latest().text2.SetText(L" !");
+    PlayEntry(1);
+    EXPECT_EQ(chat.sent, (std::vector<Text>{L"Artist - Song.mp3", L"b.mp3 !"}));
+}
+
+}  // namespace
+}  // namespace orv
