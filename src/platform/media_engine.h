@@ -9,7 +9,7 @@
 namespace orv {
 
 class MediaEngine {
-  public:
+public:
     virtual ~MediaEngine() = default;
 
     // Replaces the current file and opens it; a file that opens raises onNewStream once.

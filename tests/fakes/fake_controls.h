@@ -1,6 +1,7 @@
 #pragma once
 // Controls held in memory, behaving like the window system's: the list box keeps its selection within
 // -1 .. Count() - 1 and moves it as entries are removed.
+#include <initializer_list>
 #include <vector>
 
 #include "platform/controls.h"
