@@ -25,9 +25,7 @@ TEST(TwipsToPixels, ScalesWithTheDpiAndRoundsToTheNearestPixel) {
     EXPECT_EQ(TwipsToPixels(1440, 192), 192);
 }
 
-std::uint32_t FakeSystemColour(int index) {
-    return 0xFF000000u | static_cast<std::uint32_t>(index * 0x010101);
-}
+std::uint32_t FakeSystemColour(int index) { return 0xFF000000u | static_cast<std::uint32_t>(index * 0x010101); }
 
 TEST(OleColour, PlainColoursAreStoredBlueGreenRed) {
     EXPECT_EQ(OleColour::Hex(0xC00000).value, 0x000000C0u);

@@ -9,7 +9,7 @@
 namespace orv::testing {
 
 class FakeDialogs : public Dialogs {
-  public:
+public:
     struct Shown {
         enum class Kind { Message, Input } kind;
         Text text;  // the message or the prompt
