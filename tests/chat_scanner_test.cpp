@@ -45,7 +45,7 @@ class ChatScannerTest : public ::testing::Test {
     }
     void Say(const AnsiText& line) { windows.TextOf(room.history) += line; }
     void Show(const AnsiText& pane) { windows.TextOf(room.history) = pane; }
-    // Switches scanning on and delivers one tick.
+    // Switches scanning on: the timer starts and the snapshot is taken.
     void StartScanning() { tasp1.aimchatscan_on(); }
     void Tick() { ASSERT_TRUE(timer.Fire()); }
 
