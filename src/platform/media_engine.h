@@ -16,6 +16,9 @@ public:
     // A path that names no playable file opens nothing and raises nothing.
     virtual void SetFileName(const Text& path) = 0;
     virtual Text FileName() const = 0;
+    // Whether the file named by the last SetFileName opened (and so raised onNewStream); false before any
+    // file was set and after a path that names no playable file.
+    virtual bool HasOpenFile() const = 0;
     // Plays the file set last; after a pause, continues where it halted.
     virtual void Play() = 0;
     virtual void Pause() = 0;

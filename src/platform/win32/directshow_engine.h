@@ -52,7 +52,7 @@ class DirectShowEngine final : public MediaEngine {
     void SetDisplayColour(OleColour colour) override;
     OleColour DisplayColour() const { return displayColour_; }
 
-    bool HasOpenFile() const { return graph_ != nullptr; }
+    bool HasOpenFile() const override { return graph_ != nullptr; }
     PlaybackState State() const { return state_; }
     // The level the graph plays at, read back from the graph (kSilentVolume while muted); 0 with no file.
     std::int32_t OutputVolume() const;
