@@ -1,0 +1,281 @@
+#include "platform/win32/media_player_panel.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace orv {
+
+namespace {
+
+constexpr wchar_t kPanelClass[] = L"OrvJuboMediaPlayerPanel";
+constexpr UINT_PTR kRefreshTimer = 1;
+constexpr UINT kRefreshMilliseconds = 250;
+// The seek bar counts tenths of a second.
+constexpr int kSeekStepsPerSecond = 10;
+
+enum ChildId : int {
+    kNameLineId = 100,
+    kStatusLineId,
+    kSeekBarId,
+    kPlayButtonId,
+    kPauseButtonId,
+    kStopButtonId,
+};
+
+std::uint32_t SystemColour(int index) {
+    return static_cast<std::uint32_t>(GetSysColor(index));
+}
+
+void RegisterPanelClass(WNDPROC windowProc) {
+    static const bool registered = [windowProc] {
+        INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_BAR_CLASSES};
+        InitCommonControlsEx(&controls);
+        WNDCLASSEXW windowClass{sizeof(windowClass)};
+        windowClass.lpfnWndProc = windowProc;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+        windowClass.lpszClassName = kPanelClass;
+        return RegisterClassExW(&windowClass) != 0;
+    }();
+    (void)registered;
+}
+
+const wchar_t* StateCaption(PlaybackState state) {
+    switch (state) {
+        case PlaybackState::NoFile:
+            return L"No file";
+        case PlaybackState::Ready:
+            return L"Ready";
+        case PlaybackState::Playing:
+            return L"Playing";
+        case PlaybackState::Paused:
+            return L"Paused";
+        case PlaybackState::Stopped:
+            return L"Stopped";
+    }
+    return L"";
+}
+
+Text MinutesAndSeconds(double seconds) {
+    const long whole = static_cast<long>(std::floor(std::max(0.0, seconds)));
+    wchar_t buffer[32];
+    std::swprintf(buffer, 32, L"%ld:%02ld", whole / 60, whole % 60);
+    return buffer;
+}
+
+Text LastPathPart(const Text& path) {
+    const auto slash = path.find_last_of(L"\\/");
+    return slash == Text::npos ? path : path.substr(slash + 1);
+}
+
+HWND CreateChild(HWND parent, const wchar_t* className, const wchar_t* text, DWORD style, int id) {
+    return CreateWindowExW(0, className, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
+                           nullptr);
+}
+
+}  // namespace
+
+MediaPlayerPanel::MediaPlayerPanel(HWND parent, const RECT& bounds, int controlId) {
+    RegisterPanelClass(&MediaPlayerPanel::WindowProc);
+    displayBrush_ = CreateSolidBrush(RGB(0, 0, 0));
+    CreateWindowExW(0, kPanelClass, L"MediaPlayer1", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, bounds.left,
+                    bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
+                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)), GetModuleHandleW(nullptr),
+                    this);
+}
+
+MediaPlayerPanel::~MediaPlayerPanel() {
+    if (engine_) {
+        engine_->onStatusChanged = nullptr;
+    }
+    engine_.reset();
+    if (window_) {
+        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+        DestroyWindow(window_);
+    }
+    if (font_) {
+        DeleteObject(font_);
+    }
+    DeleteObject(displayBrush_);
+}
+
+COLORREF MediaPlayerPanel::DisplayTextColour() const {
+    return static_cast<COLORREF>(ResolveColour(engine_->DisplayColour(), SystemColour));
+}
+
+LRESULT CALLBACK MediaPlayerPanel::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* panel =
+            static_cast<MediaPlayerPanel*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        panel->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(panel));
+    }
+    auto* panel = reinterpret_cast<MediaPlayerPanel*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!panel) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    try {
+        return panel->HandleMessage(message, wParam, lParam);
+    } catch (...) {
+        // Nothing may unwind into the system; the message counts as handled.
+        return 0;
+    }
+}
+
+LRESULT MediaPlayerPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE:
+            engine_ = std::make_unique<DirectShowEngine>(window_);
+            engine_->onStatusChanged = [this] { Refresh(); };
+            CreateChildren();
+            Refresh();
+            return 0;
+        case WM_SIZE:
+            LayOutChildren(LOWORD(lParam), HIWORD(lParam));
+            return 0;
+        case DirectShowEngine::kGraphEventMessage:
+            if (engine_) {
+                engine_->HandleGraphEvent();
+            }
+            return 0;
+        case WM_TIMER:
+            if (wParam == kRefreshTimer) {
+                RefreshTime();
+            }
+            return 0;
+        case WM_COMMAND:
+            OnCommand(LOWORD(wParam));
+            return 0;
+        case WM_HSCROLL:
+            if (reinterpret_cast<HWND>(lParam) == seekBar_) {
+                OnSeekBar(LOWORD(wParam));
+            }
+            return 0;
+        case WM_CTLCOLORSTATIC: {
+            const auto child = reinterpret_cast<HWND>(lParam);
+            if (child == nameLine_ || child == statusLine_) {
+                const auto dc = reinterpret_cast<HDC>(wParam);
+                SetTextColor(dc, DisplayTextColour());
+                SetBkColor(dc, RGB(0, 0, 0));
+                return reinterpret_cast<LRESULT>(displayBrush_);
+            }
+            break;
+        }
+        case WM_DESTROY:
+            KillTimer(window_, kRefreshTimer);
+            if (engine_) {
+                engine_->onStatusChanged = nullptr;
+            }
+            return 0;
+        case WM_NCDESTROY:
+            window_ = nullptr;
+            break;
+    }
+    return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+void MediaPlayerPanel::CreateChildren() {
+    NONCLIENTMETRICSW metrics{sizeof(metrics)};
+    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
+        font_ = CreateFontIndirectW(&metrics.lfMessageFont);
+    }
+    nameLine_ = CreateChild(window_, L"STATIC", L"", SS_LEFTNOWORDWRAP | SS_NOPREFIX, kNameLineId);
+    statusLine_ = CreateChild(window_, L"STATIC", L"", SS_LEFTNOWORDWRAP | SS_NOPREFIX, kStatusLineId);
+    seekBar_ = CreateChild(window_, TRACKBAR_CLASSW, L"", TBS_HORZ | TBS_NOTICKS | WS_TABSTOP, kSeekBarId);
+    playButton_ = CreateChild(window_, L"BUTTON", L"Play", BS_PUSHBUTTON | WS_TABSTOP, kPlayButtonId);
+    pauseButton_ = CreateChild(window_, L"BUTTON", L"Pause", BS_PUSHBUTTON | WS_TABSTOP, kPauseButtonId);
+    stopButton_ = CreateChild(window_, L"BUTTON", L"Stop", BS_PUSHBUTTON | WS_TABSTOP, kStopButtonId);
+    for (HWND child : {nameLine_, statusLine_, playButton_, pauseButton_, stopButton_}) {
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    }
+    RECT client{};
+    GetClientRect(window_, &client);
+    LayOutChildren(client.right, client.bottom);
+}
+
+void MediaPlayerPanel::LayOutChildren(int width, int height) {
+    if (!nameLine_) {
+        return;
+    }
+    // The display takes the upper half; the buttons and the seek bar share the lower half.
+    const int displayHeight = height / 2;
+    const int lineHeight = displayHeight / 2;
+    const int controlsTop = displayHeight + 2;
+    const int controlsHeight = std::max(0, height - controlsTop - 2);
+    const int buttonWidth = width / 7;
+    MoveWindow(nameLine_, 0, 0, width, lineHeight, TRUE);
+    MoveWindow(statusLine_, 0, lineHeight, width, displayHeight - lineHeight, TRUE);
+    MoveWindow(playButton_, 2, controlsTop, buttonWidth, controlsHeight, TRUE);
+    MoveWindow(pauseButton_, 4 + buttonWidth, controlsTop, buttonWidth, controlsHeight, TRUE);
+    MoveWindow(stopButton_, 6 + 2 * buttonWidth, controlsTop, buttonWidth, controlsHeight, TRUE);
+    const int seekLeft = 10 + 3 * buttonWidth;
+    MoveWindow(seekBar_, seekLeft, controlsTop, std::max(0, width - seekLeft - 2), controlsHeight, TRUE);
+}
+
+void MediaPlayerPanel::Refresh() {
+    if (!nameLine_ || !engine_) {
+        return;
+    }
+    const DirectShowEngine& engine = *engine_;
+    SetWindowTextW(nameLine_, engine.HasOpenFile() ? LastPathPart(engine.FileName()).c_str() : L"");
+    const int seekEnd = static_cast<int>(engine.DurationSeconds() * kSeekStepsPerSecond);
+    SendMessageW(seekBar_, TBM_SETRANGEMIN, FALSE, 0);
+    SendMessageW(seekBar_, TBM_SETRANGEMAX, TRUE, seekEnd);
+    EnableWindow(seekBar_, engine.HasOpenFile() && seekEnd > 0);
+    if (engine.State() == PlaybackState::Playing) {
+        SetTimer(window_, kRefreshTimer, kRefreshMilliseconds, nullptr);
+    } else {
+        KillTimer(window_, kRefreshTimer);
+    }
+    RefreshTime();
+    // The colour may have changed: repaint the display lines.
+    InvalidateRect(nameLine_, nullptr, TRUE);
+    InvalidateRect(statusLine_, nullptr, TRUE);
+}
+
+void MediaPlayerPanel::RefreshTime() {
+    const DirectShowEngine& engine = *engine_;
+    Text status = StateCaption(engine.State());
+    if (engine.HasOpenFile()) {
+        const double elapsed = engine.PositionSeconds();
+        status += L"  " + MinutesAndSeconds(elapsed) + L" / " + MinutesAndSeconds(engine.DurationSeconds());
+        if (!dragging_) {
+            SendMessageW(seekBar_, TBM_SETPOS, TRUE, static_cast<LPARAM>(elapsed * kSeekStepsPerSecond));
+        }
+    }
+    SetWindowTextW(statusLine_, status.c_str());
+}
+
+void MediaPlayerPanel::OnCommand(int id) {
+    switch (id) {
+        case kPlayButtonId:
+            engine_->Play();
+            break;
+        case kPauseButtonId:
+            engine_->Pause();
+            break;
+        case kStopButtonId:
+            engine_->Stop();
+            break;
+    }
+}
+
+void MediaPlayerPanel::OnSeekBar(int request) {
+    if (request == TB_THUMBTRACK) {
+        dragging_ = true;
+        return;
+    }
+    if (request == TB_ENDTRACK || request == TB_THUMBPOSITION) {
+        dragging_ = false;
+    }
+    const auto position = SendMessageW(seekBar_, TBM_GETPOS, 0, 0);
+    engine_->SeekTo(static_cast<double>(position) / kSeekStepsPerSecond);
+    RefreshTime();
+}
+
+}  // namespace orv
