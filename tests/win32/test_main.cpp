@@ -1,5 +1,4 @@
-// The Win32 programs are built with -municode, so their entry point is wmain; GoogleTest's own main would
-// never be called.
+// The Windows programs are built for wide entry points (-municode), so the test program starts at wmain.
 #include <gtest/gtest.h>
 
 int wmain(int argc, wchar_t** argv) {
