@@ -48,12 +48,11 @@ inline DWORD RunChatRoomCommand(const std::wstring& arguments) {
 }
 
 struct RoomSearch {
-    DWORD processId;
-    HWND found;
+    DWORD processId = 0;
+    HWND found = nullptr;
 };
 
-// A named callback: window-enumeration procedures are stdcall on 32-bit Windows, which a lambda is not.
-inline BOOL CALLBACK MatchRoomOfProcess(HWND window, LPARAM lParam) {
+inline BOOL CALLBACK TakeRoomOfProcess(HWND window, LPARAM lParam) {
     auto& search = *reinterpret_cast<RoomSearch*>(lParam);
     wchar_t className[64] = {};
     DWORD owner = 0;
@@ -68,8 +67,8 @@ inline BOOL CALLBACK MatchRoomOfProcess(HWND window, LPARAM lParam) {
 
 // The top-level room window that the process owns, or 0.
 inline HWND FindRoomOfProcess(DWORD processId) {
-    RoomSearch search = {processId, nullptr};
-    EnumWindows(MatchRoomOfProcess, reinterpret_cast<LPARAM>(&search));
+    RoomSearch search{.processId = processId};
+    EnumWindows(TakeRoomOfProcess, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
