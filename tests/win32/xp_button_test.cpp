@@ -64,7 +64,7 @@ class XPButtonTest : public ::testing::Test {
             MSG msg{.hwnd = target,
                     .message = message,
                     .wParam = key,
-                    .lParam = message == WM_KEYUP ? 0xC0000001 : 1};
+                    .lParam = static_cast<LPARAM>(message == WM_KEYUP ? 0xC0000001u : 1u)};
             if (!IsDialogMessageW(form.Handle(), &msg)) {
                 TranslateMessage(&msg);
                 DispatchMessageW(&msg);
