@@ -1,17 +1,18 @@
-// The program: builds the adapters, the chat module and scanner, and the main window frmJubo, then runs
-// frmJubo's load handler before showing it. Closing frmJubo (or the session ending) runs its unload handler,
-// which ends the process.
+// The program: builds the adapters, the chat module and scanner, the main window frmJubo with its player,
+// then runs frmJubo's load handler before showing it. Closing frmJubo (or the session ending) runs its unload
+// handler, which ends the process.
 #include <windows.h>
 
 #include <commctrl.h>
+#include <objbase.h>
 
 #include "aim/chat.h"
 #include "aim/chat_scanner.h"
-#include "app/clear_announcement_switch.h"
 #include "app/main_window_layout.h"
 #include "app/startup.h"
 #include "platform/win32/exception_barrier.h"
 #include "platform/win32/form_window.h"
+#include "platform/win32/jubo_player.h"
 #include "platform/win32/win32_chat_windows.h"
 #include "platform/win32/win32_code_page.h"
 #include "platform/win32/win32_dialogs.h"
@@ -19,16 +20,19 @@
 #include "platform/win32/win32_process.h"
 #include "platform/win32/win32_text_box.h"
 #include "platform/win32/win32_ui_timer.h"
+#include "player/chat_module_sender.h"
 
 namespace {
 
 // The icon resource of the program (orvjubo.rc).
 constexpr int kProgramIcon = 1;
 
-int RunMessageLoop(HWND mainWindow) {
+int RunMessageLoop() {
     MSG msg{};
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        if (!IsDialogMessageW(mainWindow, &msg)) {
+        // Tab, arrows, space and Enter move between and press the controls of whichever window has them.
+        const HWND window = msg.hwnd != nullptr ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+        if (window == nullptr || !IsDialogMessageW(window, &msg)) {
             TranslateMessage(&msg);
             DispatchMessageW(&msg);
         }
@@ -44,6 +48,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     const INITCOMMONCONTROLSEX commonControls{.dwSize = sizeof(INITCOMMONCONTROLSEX),
                                               .dwICC = ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&commonControls);
+    // The media engine lives in this thread's apartment; the process ends without leaving it.
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
 
     orv::win32::Win32CodePage codePage;
     orv::win32::Win32Files files;
@@ -60,10 +66,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     }
 
     orv::Chat chat(chatWindows, codePage, files);
+    orv::ChatModuleSender chatSender(chat);
     orv::tasp_aim_chat tasp1(chat, chat_tymer);
+    orv::win32::JuboPlayer player(frmJubo, dialogs, chatSender);
     orv::win32::Win32TextBox Text3(frmJubo.Control("Text3"));
-    orv::ClearAnnouncementSwitch announcementSwitch;
-    orv::JuboLifecycle lifecycle(dialogs, chat, Text3, announcementSwitch, tasp1, process);
+    orv::JuboLifecycle lifecycle(dialogs, chat, Text3, player.DisableChatSends(), tasp1, process);
 
     // Closing (close box, system menu, Alt+F4), the end of the session and the window's destruction all
     // unload the program; the first of them ends the process.
@@ -76,5 +83,5 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     frmJubo.Show();
     SetForegroundWindow(frmJubo.Handle());
 
-    return RunMessageLoop(frmJubo.Handle());
+    return RunMessageLoop();
 }

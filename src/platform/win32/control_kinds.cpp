@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "platform/win32/xp_button.h"
+
 namespace orv::win32 {
 
 namespace {
@@ -56,11 +58,12 @@ std::optional<ChildWindowClass> ChildWindowClassOf(const ControlSpec& control) {
         case ControlKind::ListBox:
             return WithBorder({WC_LISTBOXW, LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL, 0}, control);
         case ControlKind::CheckBox:
-            return ChildWindowClass{WC_BUTTONW, BS_AUTOCHECKBOX, 0};
+            return ChildWindowClass{WC_BUTTONW, BS_AUTOCHECKBOX | (control.flat ? BS_FLAT : 0u), 0};
         case ControlKind::OptionButton:
-            return ChildWindowClass{WC_BUTTONW, BS_AUTORADIOBUTTON, 0};
+            return ChildWindowClass{WC_BUTTONW, BS_AUTORADIOBUTTON | (control.flat ? BS_FLAT : 0u), 0};
         case ControlKind::PushButton:
-            return ChildWindowClass{WC_BUTTONW, BS_PUSHBUTTON, 0};
+            // Taken over by XPButton, which paints it.
+            return ChildWindowClass{WC_BUTTONW, XPButton::kWindowStyle, 0};
         case ControlKind::Panel:
             return ChildWindowClass{WC_STATICW, SS_NOTIFY, 0};
         case ControlKind::Line:

@@ -53,6 +53,9 @@ void FormControls::Build(HWND parent, const WindowSpec& spec) {
                              SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
                 previous = control->window;
                 Place(*control);
+                if (item->kind == ControlKind::PushButton) {
+                    control->button = std::make_unique<XPButton>(control->window, LookOf(*item));
+                }
             }
         }
         controls_.push_back(std::move(control));
@@ -75,6 +78,42 @@ HWND FormControls::Find(std::string_view name) const {
         }
     }
     return nullptr;
+}
+
+XPButton* FormControls::Button(std::string_view name) const {
+    for (const auto& control : controls_) {
+        if (control->spec.name == name) {
+            return control->button.get();
+        }
+    }
+    return nullptr;
+}
+
+void FormControls::Adopt(std::string_view name, HWND window) {
+    for (auto& control : controls_) {
+        if (control->spec.name != name) {
+            continue;
+        }
+        const HWND standIn = control->window;
+        control->button.reset();
+        control->window = window;
+        if (standIn != nullptr) {
+            SetWindowPos(window, standIn, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            DestroyWindow(standIn);
+        }
+        Place(*control);
+        ShowWindow(window, control->spec.visible ? SW_SHOWNA : SW_HIDE);
+        return;
+    }
+}
+
+bool FormControls::DrawItem(const DRAWITEMSTRUCT& item) const {
+    const Control* control = FindControl(item.hwndItem);
+    if (control == nullptr || !control->button) {
+        return false;
+    }
+    control->button->Draw(item);
+    return true;
 }
 
 std::string FormControls::NameOf(HWND child) const {
@@ -136,12 +175,24 @@ void FormControls::PaintLines(HDC dc) const {
 
 bool FormControls::HandleCommand(WPARAM wParam, LPARAM lParam) {
     const Control* control = FindControl(reinterpret_cast<HWND>(lParam));
-    if (control == nullptr || !control->onCommand) {
+    if (control == nullptr) {
         return false;
     }
-    // A copy: the handler may replace itself.
+    const int notifyCode = HIWORD(wParam);
+    // Copies: a handler may replace itself or destroy the window.
     const auto handler = control->onCommand;
-    handler(HIWORD(wParam));
+    XPButton* const button = control->button.get();
+    if (button != nullptr && notifyCode == BN_CLICKED) {
+        button->Clicked();
+        if (handler) {
+            handler(notifyCode);
+        }
+        return true;
+    }
+    if (!handler) {
+        return false;
+    }
+    handler(notifyCode);
     return true;
 }
 

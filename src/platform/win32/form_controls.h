@@ -12,6 +12,7 @@
 
 #include "platform/layout.h"
 #include "platform/win32/unique_handles.h"
+#include "platform/win32/xp_button.h"
 
 namespace orv::win32 {
 
@@ -22,6 +23,12 @@ class FormControls {
 
     // The child window of the named control; nullptr when there is none (or it is a line).
     HWND Find(std::string_view name) const;
+    // The skinnable push button of the named control; nullptr when it is not a push button.
+    XPButton* Button(std::string_view name) const;
+    // Puts a window made elsewhere (an outside control such as the media engine's panel) in the place of the
+    // named control: it takes that control's rectangle, tab position and name, and the stand-in is destroyed.
+    void Adopt(std::string_view name, HWND window);
+
     // The name of the control whose child window this is; empty for a window that is not one of them.
     std::string NameOf(HWND child) const;
 
@@ -36,6 +43,9 @@ class FormControls {
     // Paints the lines.
     void PaintLines(HDC dc) const;
 
+    // WM_DRAWITEM: paints an owner-drawn control. Returns false when the item is none of these controls.
+    bool DrawItem(const DRAWITEMSTRUCT& item) const;
+
     // WM_COMMAND from a control: calls the handler registered for it. Returns false when none is.
     bool HandleCommand(WPARAM wParam, LPARAM lParam);
     void OnCommand(std::string_view name, std::function<void(int notifyCode)> handler);
@@ -47,6 +57,7 @@ class FormControls {
         UniqueFont font;
         UniqueBrush backBrush;
         std::function<void(int notifyCode)> onCommand;
+        std::unique_ptr<XPButton> button;
     };
     const Control* FindControl(HWND child) const;
     void Place(Control& control) const;

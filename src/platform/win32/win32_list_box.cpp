@@ -1,0 +1,48 @@
+#include "platform/win32/win32_list_box.h"
+
+namespace orv::win32 {
+
+int Win32ListBox::Count() const {
+    const LRESULT count = SendMessageW(list_, LB_GETCOUNT, 0, 0);
+    return count == LB_ERR ? 0 : static_cast<int>(count);
+}
+
+Text Win32ListBox::Item(int index) const {
+    const LRESULT length = SendMessageW(list_, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length == LB_ERR) {
+        return {};
+    }
+    Text text(static_cast<std::size_t>(length) + 1, L'\0');
+    const LRESULT copied =
+        SendMessageW(list_, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(copied == LB_ERR ? 0 : static_cast<std::size_t>(copied));
+    return text;
+}
+
+int Win32ListBox::ListIndex() const {
+    const LRESULT selected = SendMessageW(list_, LB_GETCURSEL, 0, 0);
+    return selected == LB_ERR ? -1 : static_cast<int>(selected);
+}
+
+bool Win32ListBox::SetListIndex(int index) {
+    // The list box itself would take any index beyond the end as "no selection".
+    if (index < -1 || index >= Count()) {
+        return false;
+    }
+    SendMessageW(list_, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    return true;
+}
+
+void Win32ListBox::AddItem(const Text& text) {
+    SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void Win32ListBox::RemoveItem(int index) {
+    SendMessageW(list_, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+}
+
+void Win32ListBox::Clear() {
+    SendMessageW(list_, LB_RESETCONTENT, 0, 0);
+}
+
+}  // namespace orv::win32

@@ -1,0 +1,240 @@
+// The player on frmJubo: its controls where the layout puts them, the playlist's double-click and right-click
+// menu, and the buttons bound to playing, muting, stepping and "Chat Sends".
+#include "platform/win32/jubo_player.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "app/main_window_layout.h"
+#include "fakes/fake_chat_sender.h"
+#include "fakes/fake_dialogs.h"
+#include "platform/win32/dpi.h"
+#include "win32/engine_test_support.h"
+#include "win32/ui_test_support.h"
+
+namespace orv::win32 {
+namespace {
+
+using testing::ClassOf;
+using testing::PumpUntil;
+using testing::RectInParent;
+using testing::TextOf;
+
+// What the thread timer saw of a pop-up menu while it was open.
+struct MenuWatch {
+    bool seen = false;
+    std::vector<std::wstring> items;
+};
+MenuWatch menuWatch;
+
+// Runs inside the menu's own message loop: reads the open menu's items, then closes it.
+void CALLBACK WatchForMenu(HWND, UINT, UINT_PTR, DWORD) {
+    const HWND menuWindow = FindWindowW(L"#32768", nullptr);
+    if (menuWindow == nullptr || !IsWindowVisible(menuWindow)) {
+        return;
+    }
+    if (!menuWatch.seen) {
+        menuWatch.seen = true;
+        const auto menu = reinterpret_cast<HMENU>(SendMessageW(menuWindow, MN_GETHMENU, 0, 0));
+        for (int i = 0; menu != nullptr && i < GetMenuItemCount(menu); ++i) {
+            wchar_t text[64] = {};
+            GetMenuStringW(menu, static_cast<UINT>(i), text, 64, MF_BYPOSITION);
+            menuWatch.items.push_back(text);
+        }
+    }
+    EndMenu();
+}
+
+class MainWindowPlayer : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(SUCCEEDED(apartment.Result()));
+        ASSERT_TRUE(frmJubo.Create(MainWindowSpec(), {.visible = true}));
+        player = std::make_unique<JuboPlayer>(frmJubo, dialogs, chat);
+        menuWatch = {};
+    }
+    void TearDown() override {
+        player.reset();
+        frmJubo.Destroy();
+    }
+
+    void Fill(std::initializer_list<const wchar_t*> entries) {
+        for (const wchar_t* entry : entries) {
+            player->List1().AddItem(entry);
+        }
+    }
+    void Click(const char* button) {
+        const HWND window = frmJubo.Control(button);
+        ASSERT_NE(window, nullptr) << button;
+        SendMessageW(window, BM_CLICK, 0, 0);
+    }
+    LPARAM PointOnEntry(int index) {
+        RECT item{};
+        SendMessageW(frmJubo.Control("List1"), LB_GETITEMRECT, static_cast<WPARAM>(index),
+                     reinterpret_cast<LPARAM>(&item));
+        return MAKELPARAM(item.left + 5, item.top + 2);
+    }
+    // Sends the mouse message to List1 with a watch running that closes any menu it opens.
+    void MouseOnList(UINT message, LPARAM at) {
+        const UINT_PTR timer = SetTimer(nullptr, 0, 50, &WatchForMenu);
+        SendMessageW(frmJubo.Control("List1"), message, message == WM_RBUTTONDOWN ? MK_RBUTTON : MK_LBUTTON,
+                     at);
+        KillTimer(nullptr, timer);
+    }
+    Text Field(const char* name) { return TextOf(frmJubo.Control(name)); }
+    std::vector<Text> Messages() const {
+        std::vector<Text> texts;
+        for (const auto& shown : dialogs.shown) {
+            texts.push_back(shown.text);
+        }
+        return texts;
+    }
+
+    orv::testing::ComApartment apartment;
+    orv::testing::FakeDialogs dialogs;
+    orv::testing::FakeChatSender chat;
+    FormWindow frmJubo;
+    std::unique_ptr<JuboPlayer> player;
+};
+
+TEST_F(MainWindowPlayer, ThePlayerControlsSitAtTheirLayoutPositionsWithTheirCaptions) {
+    const int dpi = WindowDpi(frmJubo.Handle());
+    const WindowSpec spec = MainWindowSpec();
+    const std::vector<std::pair<const char*, const wchar_t*>> expected = {
+        {"List1", L""},
+        {"Text1", L""},
+        {"MediaPlayer1", nullptr},
+        {"XPButton1", L"Play"},
+        {"XPButton9", L"Mute"},
+        {"XPButton8", L"Next Song"},
+        {"XPButton10", L"Previous Song"},
+        {"XPButton2", L"Chat Sends"},
+    };
+    for (const auto& [name, caption] : expected) {
+        SCOPED_TRACE(name);
+        const ControlSpec* control = spec.Find(name);
+        ASSERT_NE(control, nullptr);
+        const HWND window = frmJubo.Control(name);
+        ASSERT_NE(window, nullptr);
+        EXPECT_TRUE(IsWindowVisible(window));
+        const RECT rect = RectInParent(window);
+        EXPECT_EQ(rect.left, TwipsToPixels(control->left, dpi));
+        EXPECT_EQ(rect.top, TwipsToPixels(control->top, dpi));
+        EXPECT_EQ(rect.right - rect.left, TwipsToPixels(control->width, dpi));
+        EXPECT_EQ(rect.bottom - rect.top, TwipsToPixels(control->height, dpi));
+        if (caption != nullptr) {
+            EXPECT_EQ(TextOf(window), caption);
+        }
+    }
+    EXPECT_EQ(ClassOf(frmJubo.Control("XPButton1")), L"Button");
+    EXPECT_EQ(ClassOf(frmJubo.Control("List1")), L"ListBox");
+}
+
+TEST_F(MainWindowPlayer, MediaPlayer1IsTheEnginesPanel) {
+    EXPECT_EQ(frmJubo.Control("MediaPlayer1"), player->MediaPlayer1().Handle());
+    EXPECT_EQ(GetParent(player->MediaPlayer1().Handle()), frmJubo.Handle());
+    EXPECT_EQ(frmJubo.Controls().NameOf(player->MediaPlayer1().Handle()), "MediaPlayer1");
+}
+
+TEST_F(MainWindowPlayer, ADoubleClickOnAnEntryLoadsItThroughTheCurrentDirectory) {
+    Fill({L"one.mp3", L"two.mp3", L"three.mp3"});
+    const LPARAM at = PointOnEntry(1);
+    SendMessageW(frmJubo.Control("List1"), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageW(frmJubo.Control("List1"), WM_LBUTTONUP, 0, at);
+    SendMessageW(frmJubo.Control("List1"), WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    SendMessageW(frmJubo.Control("List1"), WM_LBUTTONUP, 0, at);
+
+    EXPECT_EQ(Field("Text1"), L"two.mp3");
+    const Text directory = player->frmAddDir().Dir1Path();
+    EXPECT_EQ(directory, ProcessCurrentDirectory());
+    EXPECT_EQ(Field("Text2"), directory + L"\\two.mp3");
+    EXPECT_EQ(player->MediaPlayer1().Engine().FileName(), directory + L"\\two.mp3");
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(MainWindowPlayer, PlayWithNothingSelectedSaysSo) {
+    Fill({L"one.mp3"});
+    Click("XPButton1");
+    EXPECT_EQ(Messages(), (std::vector<Text>{L"No file to play"}));
+    EXPECT_EQ(Field("Text1"), L"");
+}
+
+TEST_F(MainWindowPlayer, TheRightButtonOpensThePlaylistMenuAndLeavesTheSelection) {
+    Fill({L"one.mp3", L"two.mp3", L"three.mp3"});
+    player->List1().SetListIndex(0);
+    MouseOnList(WM_RBUTTONDOWN, PointOnEntry(2));
+    EXPECT_TRUE(menuWatch.seen);
+    EXPECT_EQ(menuWatch.items, (std::vector<std::wstring>{L"Play", L"Pause"}));
+    EXPECT_EQ(player->List1().ListIndex(), 0);
+}
+
+TEST_F(MainWindowPlayer, TheRightButtonOpensTheMenuOnAnEmptyPlaylistAndTheLeftButtonOpensNothing) {
+    MouseOnList(WM_RBUTTONDOWN, MAKELPARAM(10, 10));
+    EXPECT_TRUE(menuWatch.seen);
+    menuWatch = {};
+    MouseOnList(WM_LBUTTONDOWN, MAKELPARAM(10, 10));
+    SendMessageW(frmJubo.Control("List1"), WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+    EXPECT_FALSE(menuWatch.seen);
+}
+
+TEST_F(MainWindowPlayer, ThePlaylistMenusPlayActsOnTheSelectedEntry) {
+    Fill({L"one.mp3", L"two.mp3"});
+    player->List1().SetListIndex(0);
+    SendMessageW(frmJubo.Handle(), WM_COMMAND, MAKEWPARAM(mnuListPlay, 0), 0);
+    EXPECT_EQ(Field("Text1"), L"one.mp3");
+    SendMessageW(frmJubo.Handle(), WM_COMMAND, MAKEWPARAM(mnuListPause, 0), 0);
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(MainWindowPlayer, TheMuteButtonTogglesTheEnginesMute) {
+    ASSERT_FALSE(player->MediaPlayer1().Engine().Mute());
+    Click("XPButton9");
+    EXPECT_TRUE(player->MediaPlayer1().Engine().Mute());
+    Click("XPButton9");
+    EXPECT_FALSE(player->MediaPlayer1().Engine().Mute());
+    EXPECT_EQ(Field("XPButton9"), L"Mute");
+}
+
+TEST_F(MainWindowPlayer, NextAndPreviousButtonsStepTheSelection) {
+    Click("XPButton8");
+    Click("XPButton10");
+    EXPECT_EQ(Messages(), (std::vector<Text>{L"No files found."})) << "previous on an empty list is silent";
+
+    Fill({L"one.mp3", L"two.mp3", L"three.mp3"});
+    player->List1().SetListIndex(0);
+    Click("XPButton8");
+    EXPECT_EQ(player->List1().ListIndex(), 1);
+    EXPECT_EQ(Field("Text1"), L"two.mp3");
+    Click("XPButton10");
+    EXPECT_EQ(player->List1().ListIndex(), 0);
+    EXPECT_EQ(Field("Text1"), L"one.mp3");
+}
+
+TEST_F(MainWindowPlayer, ChatSendsOpensItsWindowModelessAndOnce) {
+    Click("XPButton2");
+    const HWND chatSends = FindWindowW(L"OrvJubo.frmChatSends", L"Chat Sends");
+    ASSERT_NE(chatSends, nullptr);
+    EXPECT_TRUE(IsWindowVisible(chatSends));
+    EXPECT_TRUE(IsWindowEnabled(frmJubo.Handle()));
+    EXPECT_EQ(GetWindow(chatSends, GW_OWNER), frmJubo.Handle());
+    Click("XPButton2");
+    EXPECT_EQ(FindWindowW(L"OrvJubo.frmChatSends", L"Chat Sends"), chatSends);
+    EXPECT_TRUE(player->DisableChatSends().IsClear());
+}
+
+TEST_F(MainWindowPlayer, TheCurrentDirectoryComesFromAHiddenAddDirectoryWindow) {
+    EXPECT_FALSE(player->frmAddDir().Exists());
+    const Text directory = player->frmAddDir().Dir1Path();
+    EXPECT_TRUE(player->frmAddDir().Exists());
+    const HWND addDir = player->frmAddDir().Window().Handle();
+    EXPECT_EQ(TextOf(addDir), L"Add Directory");
+    EXPECT_FALSE(IsWindowVisible(addDir));
+    EXPECT_NE(GetWindowLongW(addDir, GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
+    EXPECT_EQ(directory, ProcessCurrentDirectory());
+    EXPECT_FALSE(directory.empty());
+}
+
+}  // namespace
+}  // namespace orv::win32
