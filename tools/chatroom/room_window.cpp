@@ -155,8 +155,9 @@ void RoomWindow::CreateChildren() {
     // The raw conversation lives in a pane that is never shown; the view beside it shows it readably. The
     // pane never wraps: wrapping a long conversation at the hidden pane's tiny width takes the edit control
     // seconds per kilobyte.
-    historyPane_ = CreateChild(kPaneClassName, kEmptyConversation, ES_MULTILINE | ES_AUTOHSCROLL | ES_READONLY,
-                               historyHolder_, kHistoryPaneId, instance_);
+    historyPane_ =
+        CreateChild(kPaneClassName, kEmptyConversation, ES_MULTILINE | ES_AUTOHSCROLL | ES_READONLY,
+                    historyHolder_, kHistoryPaneId, instance_);
     historyView_ = CreateChild(
         L"LISTBOX", L"", WS_VISIBLE | WS_VSCROLL | LBS_OWNERDRAWFIXED | LBS_NOINTEGRALHEIGHT | LBS_NOSEL,
         historyHolder_, kHistoryViewId, instance_);
