@@ -116,9 +116,17 @@ double Median(std::vector<double> samples) {
     return samples[samples.size() / 2];
 }
 
+double Fastest(const std::vector<double>& samples) {
+    return *std::min_element(samples.begin(), samples.end());
+}
+
+// Medians, and the fastest of each kind: other programs on the machine can only slow a sample down, so the
+// fastest samples show the costs least disturbed.
 struct Figures {
-    double bareMicroseconds = 0;
-    double tickMicroseconds = 0;
+    double bareMedian = 0;
+    double tickMedian = 0;
+    double bareFastest = 0;
+    double tickFastest = 0;
     std::size_t samples = 0;
     bool everyTickReported = true;
 };
@@ -136,7 +144,8 @@ Figures Measure(HWND pane, std::size_t expectedLength, double seconds) {
     Figures figures;
     const double end = Now() + seconds * 1e6;
     constexpr int kWarmUps = 3;
-    for (int round = 0; round < kWarmUps || Now() < end || bare.size() < 11; ++round) {
+    constexpr std::size_t kLeastSamples = 25;
+    for (int round = 0; round < kWarmUps || Now() < end || bare.size() < kLeastSamples; ++round) {
         const double bareStart = Now();
         const std::size_t length = BareRead(pane);
         const double bareTime = Now() - bareStart;
@@ -156,8 +165,10 @@ Figures Measure(HWND pane, std::size_t expectedLength, double seconds) {
         bare.push_back(bareTime);
         ticks.push_back(tickTime);
     }
-    figures.bareMicroseconds = Median(bare);
-    figures.tickMicroseconds = Median(ticks);
+    figures.bareMedian = Median(bare);
+    figures.tickMedian = Median(ticks);
+    figures.bareFastest = Fastest(bare);
+    figures.tickFastest = Fastest(ticks);
     figures.samples = bare.size();
     return figures;
 }
@@ -177,7 +188,8 @@ int wmain(int argc, wchar_t** argv) {
         return 1;
     }
 
-    std::printf("%-10s %14s %14s %8s %8s\n", "history", "bare read us", "tick us", "ratio", "samples");
+    std::printf("%-9s %13s %13s %7s   %13s %13s %7s %8s\n", "history", "median: read", "tick", "ratio",
+                "fastest: read", "tick", "ratio", "samples");
     bool allWithinGoal = true;
     for (const std::size_t size : {10'000u, 100'000u, 1'000'000u}) {
         const std::string history = History(size);
@@ -193,12 +205,13 @@ int wmain(int argc, wchar_t** argv) {
                          history.size());
             return 1;
         }
-        const double ratio = figures.tickMicroseconds / figures.bareMicroseconds;
+        const double ratio = figures.tickMedian / figures.bareMedian;
         allWithinGoal = allWithinGoal && ratio <= kGoalRatio;
-        std::printf("%-10zu %14.1f %14.1f %8.3f %8zu\n", history.size(), figures.bareMicroseconds,
-                    figures.tickMicroseconds, ratio, figures.samples);
+        std::printf("%-9zu %13.1f %13.1f %7.3f   %13.1f %13.1f %7.3f %8zu\n", history.size(),
+                    figures.bareMedian, figures.tickMedian, ratio, figures.bareFastest, figures.tickFastest,
+                    figures.tickFastest / figures.bareFastest, figures.samples);
     }
-    std::printf("goal: a tick costs at most %.1f bare reads: %s\n", kGoalRatio,
-                allWithinGoal ? "met" : "NOT met");
+    std::printf("times in microseconds; goal: a tick costs at most %.1f bare reads (medians): %s\n",
+                kGoalRatio, allWithinGoal ? "met" : "NOT met");
     return 0;
 }
