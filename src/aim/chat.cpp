@@ -15,10 +15,14 @@ constexpr int kSendButtonOrdinal = 5;
 // WM_KEYUP's wParam when the button is "pressed" with the space key.
 constexpr std::uintptr_t kSpaceKey = 0x20;
 
-bool IsLineBreakMarkerAt(const Text& text, std::size_t at) {
-    auto upper = [](wchar_t c) { return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - L'a' + L'A') : c; };
-    return text[at] == L'<' && upper(text[at + 1]) == L'B' && upper(text[at + 2]) == L'R' &&
-           text[at + 3] == L'>';
+// Whether "<BR>", in any case, starts at the position; in wide text or in ANSI bytes.
+template <typename String>
+bool IsLineBreakMarkerAt(const String& text, std::size_t at) {
+    if (at + 4 > text.size()) {
+        return false;
+    }
+    auto upper = [](auto c) { return c >= 'a' && c <= 'z' ? static_cast<decltype(c)>(c - 'a' + 'A') : c; };
+    return text[at] == '<' && upper(text[at + 1]) == 'B' && upper(text[at + 2]) == 'R' && text[at + 3] == '>';
 }
 
 }  // namespace
@@ -48,7 +52,7 @@ void Chat::ChatPressSend() {
     windows_.SendButtonMessage(button, ChatWindows::ButtonMessage::LeftButtonUp, 0);
 }
 
-Text Chat::ChatReadText() {
+AnsiText Chat::ReadHistoryBytes() {
     const WindowHandle room = windows_.FindTopLevel(kChatRoomClass);
     const WindowHandle historyFrame = windows_.FindChild(room, 0, kPaneFrameClass);
     const WindowHandle history = windows_.FindChild(historyFrame, 0, kPaneClass);
@@ -57,6 +61,32 @@ Text Chat::ChatReadText() {
     // The pane may have changed between the two messages; never hand back more than was announced.
     if (bytes.size() > length) {
         bytes.resize(length);
+    }
+    return bytes;
+}
+
+Text Chat::ChatReadText() {
+    return codePage_.FromAnsi(ReadHistoryBytes());
+}
+
+Text Chat::ChatReadNewestPart() {
+    const AnsiText bytes = ReadHistoryBytes();
+    // Converting from a "<BR>" that stands where a character starts gives the same characters as the end of
+    // the whole text converted. In every ANSI code page a byte below 0x80 is never the first byte of a
+    // two-byte character, so after such a byte a new character starts; "<", "B", "R" and ">" are bytes that
+    // always stand for themselves.
+    std::size_t from = bytes.size() < kChatTailLength ? 0 : bytes.size() - kChatTailLength + 1;
+    while (from-- > 0) {
+        const bool startsCharacter = from == 0 || static_cast<unsigned char>(bytes[from - 1]) < 0x80;
+        if (startsCharacter && IsLineBreakMarkerAt(bytes, from)) {
+            Text part = codePage_.FromAnsi(bytes.substr(from));
+            // Fewer characters than bytes (two-byte characters): only the whole text is sure to hold the
+            // last kChatTailLength characters.
+            if (part.size() >= kChatTailLength) {
+                return part;
+            }
+            break;
+        }
     }
     return codePage_.FromAnsi(bytes);
 }

@@ -22,10 +22,18 @@ public:
     void ChatPressSend();
     Text ChatReadText();
     Text ChatReadTail();
+    // The newest part of ChatReadText(): the text from a "<BR>" line marker on, far enough back to hold the
+    // newest line and the last kChatTailLength characters (all of it when no marker will do). One read of
+    // the pane, like ChatReadText, but only that part is converted from ANSI: the scanner's tick needs no
+    // more, and a long conversation costs no more to convert than a short one.
+    Text ChatReadNewestPart();
     void ChatClear();
     void ChatLeave();
 
 private:
+    // The history pane's text as the pane holds it, in the ANSI code page.
+    AnsiText ReadHistoryBytes();
+
     ChatWindows& windows_;
     const CodePage& codePage_;
     Files& files_;

@@ -56,11 +56,11 @@ void tasp_aim_chat::vag(Text stuff) {
 
 void tasp_aim_chat::Tick() {
     // One read of the pane serves both the gate (newest line of everything) and the rest (last 500
-    // characters).
-    const Text full = chat_.ChatReadText();
-    const Text tail = ChatTail(full);
+    // characters); its newest part holds both, and saves converting a long conversation on every tick.
+    const Text newest = chat_.ChatReadNewestPart();
+    const Text tail = ChatTail(newest);
 
-    if (!SetsRedFont(LastChatLine(full))) {
+    if (!SetsRedFont(LastChatLine(newest))) {
         return;
     }
     if (tail == fyrsttalk_) {

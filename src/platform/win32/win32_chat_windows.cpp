@@ -32,8 +32,10 @@ WindowHandle Win32ChatWindows::FindChild(WindowHandle parent, WindowHandle child
 
 bool Win32ChatWindows::Send(WindowHandle window, unsigned message, std::uintptr_t wParam,
                             std::intptr_t lParam, std::intptr_t& answer) {
-    // A handle of 0, or one whose window has gone, reaches no window (and never the broadcast handle).
-    if (window == 0 || !IsWindow(ToHwnd(window))) {
+    // A handle of 0 reaches no window (and never the broadcast handle). A handle whose window has gone needs
+    // no check of its own: sending to it fails at once, and asking first would cost the scanner another
+    // round trip to the window system on every read.
+    if (window == 0) {
         return false;
     }
     DWORD_PTR result = 0;
