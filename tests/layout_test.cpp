@@ -48,10 +48,10 @@ TEST(OleColour, SystemColoursCarryTheirIndexInTheLowByte) {
 }
 
 TEST(WindowSpec, FindsControlsByName) {
-    WindowSpec spec{.name = "frmTest", .controls = {{.name = "List1"}, {.name = "Text1"}}};
-    ASSERT_NE(spec.Find("Text1"), nullptr);
-    EXPECT_EQ(spec.Find("Text1")->name, "Text1");
-    EXPECT_EQ(spec.Find("Text9"), nullptr);
+    WindowSpec layout{.name = "frmTest", .controls = {{.name = "List1"}, {.name = "Text1"}}};
+    ASSERT_NE(layout.Find("Text1"), nullptr);
+    EXPECT_EQ(layout.Find("Text1")->name, "Text1");
+    EXPECT_EQ(layout.Find("Text9"), nullptr);
 }
 
 }  // namespace

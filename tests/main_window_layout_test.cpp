@@ -10,10 +10,10 @@
 namespace orv {
 namespace {
 
-void ExpectSoundLayout(const WindowSpec& spec) {
+void ExpectSoundLayout(const WindowSpec& layout) {
     std::set<std::string> names;
     std::set<int> tabIndexes;
-    for (const auto& control : spec.controls) {
+    for (const auto& control : layout.controls) {
         SCOPED_TRACE(control.name);
         EXPECT_TRUE(names.insert(control.name).second) << "name used twice";
         if (control.tabIndex >= 0) {
@@ -24,8 +24,8 @@ void ExpectSoundLayout(const WindowSpec& spec) {
         EXPECT_GE(control.width, 0);
         EXPECT_GE(control.height, 0);
         // The designer lets a control overhang the client area by a pixel's width (15 twips) at most.
-        EXPECT_LE(control.left + control.width, spec.clientWidth + 15);
-        EXPECT_LE(control.top + control.height, spec.clientHeight + 15);
+        EXPECT_LE(control.left + control.width, layout.clientWidth + 15);
+        EXPECT_LE(control.top + control.height, layout.clientHeight + 15);
     }
 }
 
@@ -34,20 +34,20 @@ TEST(MainWindowLayout, ControlsLieInsideTheClientAreaWithUniqueNamesAndTabIndexe
 }
 
 TEST(MainWindowLayout, IsTheFixedWindowOfTheRightSizeAndCaption) {
-    const WindowSpec spec = MainWindowSpec();
-    EXPECT_EQ(spec.name, "frmJubo");
-    EXPECT_EQ(spec.caption, L"Orv Jubo 2.1");
-    EXPECT_EQ(spec.clientWidth, 5880);
-    EXPECT_EQ(spec.clientHeight, 5160);
-    EXPECT_EQ(spec.border, BorderStyle::FixedSingle);
-    EXPECT_TRUE(spec.taskbarButton);
+    const WindowSpec layout = MainWindowSpec();
+    EXPECT_EQ(layout.name, "frmJubo");
+    EXPECT_EQ(layout.caption, L"Orv Jubo 2.1");
+    EXPECT_EQ(layout.clientWidth, 5880);
+    EXPECT_EQ(layout.clientHeight, 5160);
+    EXPECT_EQ(layout.border, BorderStyle::FixedSingle);
+    EXPECT_TRUE(layout.taskbarButton);
 }
 
 TEST(MainWindowLayout, TheTextBoxesOtherPartsReadAreThere) {
-    const WindowSpec spec = MainWindowSpec();
-    const ControlSpec* text1 = spec.Find("Text1");
-    const ControlSpec* text2 = spec.Find("Text2");
-    const ControlSpec* text3 = spec.Find("Text3");
+    const WindowSpec layout = MainWindowSpec();
+    const ControlSpec* text1 = layout.Find("Text1");
+    const ControlSpec* text2 = layout.Find("Text2");
+    const ControlSpec* text3 = layout.Find("Text3");
     ASSERT_NE(text1, nullptr);
     ASSERT_NE(text2, nullptr);
     ASSERT_NE(text3, nullptr);
@@ -63,10 +63,10 @@ TEST(MainWindowLayout, TheTextBoxesOtherPartsReadAreThere) {
 }
 
 TEST(MainWindowLayout, HoldsEveryPlayerControlWhereThePlayerLayoutPutsIt) {
-    const WindowSpec spec = MainWindowSpec();
+    const WindowSpec layout = MainWindowSpec();
     for (const ControlSpec& player : PlayerControlsLayout()) {
         SCOPED_TRACE(player.name);
-        const ControlSpec* control = spec.Find(player.name);
+        const ControlSpec* control = layout.Find(player.name);
         ASSERT_NE(control, nullptr);
         EXPECT_EQ(control->kind, player.kind);
         EXPECT_EQ(control->left, player.left);
@@ -76,20 +76,20 @@ TEST(MainWindowLayout, HoldsEveryPlayerControlWhereThePlayerLayoutPutsIt) {
         EXPECT_EQ(control->caption, player.caption);
         EXPECT_EQ(control->tabIndex, player.tabIndex);
     }
-    const ControlSpec* mediaPlayer = spec.Find("MediaPlayer1");
+    const ControlSpec* mediaPlayer = layout.Find("MediaPlayer1");
     ASSERT_NE(mediaPlayer, nullptr);
     EXPECT_EQ(mediaPlayer->kind, ControlKind::Panel);
 }
 
 TEST(CreationOrder, FollowsTheTabIndexesThenTheControlsWithoutATabStopInTheirOrder) {
-    const WindowSpec spec{.controls = {{.name = "lineA", .tabIndex = -1},
+    const WindowSpec layout{.controls = {{.name = "lineA", .tabIndex = -1},
                                        {.name = "tab2", .tabIndex = 2},
                                        {.name = "tab0", .tabIndex = 0},
                                        {.name = "lineB", .tabIndex = -1},
                                        {.name = "tab1", .tabIndex = 1},
                                        {.name = "tab22", .tabIndex = 22}}};
     std::vector<std::string> names;
-    for (const ControlSpec* control : CreationOrder(spec)) {
+    for (const ControlSpec* control : CreationOrder(layout)) {
         names.push_back(control->name);
     }
     EXPECT_EQ(names, (std::vector<std::string>{"tab0", "tab1", "tab2", "tab22", "lineA", "lineB"}));

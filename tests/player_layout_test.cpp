@@ -26,61 +26,61 @@ bool Overlap(const ControlSpec& a, const ControlSpec& b, int sharedEdge = 0) {
 }
 
 TEST(ChatSendsLayout, IsABlackFixedToolWindowWithoutTaskbarButton) {
-    const WindowSpec spec = ChatSendsWindowSpec();
-    EXPECT_EQ(spec.name, "frmChatSends");
-    EXPECT_EQ(spec.caption, L"Chat Sends");
-    EXPECT_EQ(spec.border, BorderStyle::FixedToolWindow);
-    EXPECT_FALSE(spec.taskbarButton);
-    EXPECT_EQ(spec.back, OleColour::Hex(0x000000));
-    EXPECT_EQ(TwipsToPixels(spec.clientWidth, 96), 312);
-    EXPECT_EQ(TwipsToPixels(spec.clientHeight, 96), 181);
+    const WindowSpec layout = ChatSendsWindowSpec();
+    EXPECT_EQ(layout.name, "frmChatSends");
+    EXPECT_EQ(layout.caption, L"Chat Sends");
+    EXPECT_EQ(layout.border, BorderStyle::FixedToolWindow);
+    EXPECT_FALSE(layout.taskbarButton);
+    EXPECT_EQ(layout.back, OleColour::Hex(0x000000));
+    EXPECT_EQ(TwipsToPixels(layout.clientWidth, 96), 312);
+    EXPECT_EQ(TwipsToPixels(layout.clientHeight, 96), 181);
 }
 
 TEST(ChatSendsLayout, ControlsFitTheClientAreaWithoutOverlapInTabOrder) {
-    const WindowSpec spec = ChatSendsWindowSpec();
-    for (const auto& c : spec.controls) {
+    const WindowSpec layout = ChatSendsWindowSpec();
+    for (const auto& c : layout.controls) {
         SCOPED_TRACE(c.name);
         EXPECT_GE(c.left, 0);
         EXPECT_GE(c.top, 0);
-        EXPECT_LE(c.left + c.width, spec.clientWidth);
-        EXPECT_LE(c.top + c.height, spec.clientHeight);
+        EXPECT_LE(c.left + c.width, layout.clientWidth);
+        EXPECT_LE(c.top + c.height, layout.clientHeight);
         EXPECT_TRUE(c.visible && c.enabled);
-        for (const auto& other : spec.controls) {
+        for (const auto& other : layout.controls) {
             if (&other != &c) {
                 EXPECT_FALSE(Overlap(c, other)) << other.name;
             }
         }
     }
-    EXPECT_EQ(NamesInTabOrder(spec.controls),
+    EXPECT_EQ(NamesInTabOrder(layout.controls),
               (std::vector<std::string>{"Label1", "Text1", "Label2", "Text2", "XPButton1", "Check1"}));
 }
 
 TEST(ChatSendsLayout, LabelsSayWhichTextGoesBeforeAndWhichAfterTheSong) {
-    const WindowSpec spec = ChatSendsWindowSpec();
-    const ControlSpec* label1 = spec.Find("Label1");
-    const ControlSpec* label2 = spec.Find("Label2");
+    const WindowSpec layout = ChatSendsWindowSpec();
+    const ControlSpec* label1 = layout.Find("Label1");
+    const ControlSpec* label2 = layout.Find("Label2");
     ASSERT_TRUE(label1 && label2);
     EXPECT_EQ(label1->caption, L"Text before song");
     EXPECT_EQ(label2->caption, L"Text after song");
     // Each label stands level with its text box.
-    EXPECT_EQ(label1->top, spec.Find("Text1")->top);
-    EXPECT_EQ(label2->top, spec.Find("Text2")->top);
+    EXPECT_EQ(label1->top, layout.Find("Text1")->top);
+    EXPECT_EQ(label2->top, layout.Find("Text2")->top);
 }
 
 TEST(ChatSendsLayout, SettingsControlsAreTheKindsTheProgramReads) {
-    const WindowSpec spec = ChatSendsWindowSpec();
+    const WindowSpec layout = ChatSendsWindowSpec();
     for (const char* name : {"Text1", "Text2"}) {
-        const ControlSpec* text = spec.Find(name);
+        const ControlSpec* text = layout.Find(name);
         ASSERT_NE(text, nullptr);
         EXPECT_EQ(text->kind, ControlKind::TextBox);
         EXPECT_TRUE(text->multiLine && text->flat);
         EXPECT_TRUE(text->caption.empty());
     }
-    const ControlSpec* check = spec.Find("Check1");
+    const ControlSpec* check = layout.Find("Check1");
     ASSERT_NE(check, nullptr);
     EXPECT_EQ(check->kind, ControlKind::CheckBox);
     EXPECT_EQ(check->caption, L"Disable ChatSends");
-    const ControlSpec* ok = spec.Find("XPButton1");
+    const ControlSpec* ok = layout.Find("XPButton1");
     ASSERT_NE(ok, nullptr);
     EXPECT_EQ(ok->kind, ControlKind::PushButton);
     EXPECT_EQ(ok->caption, L"OK");

@@ -12,7 +12,7 @@ constexpr std::uint8_t kWindowText = 8;
 }  // namespace
 
 WindowSpec MainWindowSpec() {
-    WindowSpec spec{
+    WindowSpec layout{
         .name = "frmJubo",
         .caption = L"Orv Jubo 2.1",
         .border = BorderStyle::FixedSingle,
@@ -25,7 +25,7 @@ WindowSpec MainWindowSpec() {
     };
     // The user name entered at start-up. Its container holds only a hidden picture, so it is placed on the
     // window itself.
-    spec.controls.push_back({.name = "Text3",
+    layout.controls.push_back({.name = "Text3",
                              .kind = ControlKind::TextBox,
                              .left = 1560,
                              .top = 1920,
@@ -36,7 +36,7 @@ WindowSpec MainWindowSpec() {
                              .back = OleColour::System(kWindow),
                              .tabIndex = 22,
                              .visible = false});
-    return spec;
+    return layout;
 }
 
 }  // namespace orv

@@ -4,10 +4,10 @@
 
 namespace orv {
 
-std::vector<const ControlSpec*> CreationOrder(const WindowSpec& spec) {
+std::vector<const ControlSpec*> CreationOrder(const WindowSpec& layout) {
     std::vector<const ControlSpec*> order;
-    order.reserve(spec.controls.size());
-    for (const auto& control : spec.controls) {
+    order.reserve(layout.controls.size());
+    for (const auto& control : layout.controls) {
         order.push_back(&control);
     }
     std::stable_sort(order.begin(), order.end(), [](const ControlSpec* a, const ControlSpec* b) {

@@ -7,6 +7,6 @@
 namespace orv {
 
 // Controls with a tab index, by tab index; then those without one, in the order of the layout data.
-std::vector<const ControlSpec*> CreationOrder(const WindowSpec& spec);
+std::vector<const ControlSpec*> CreationOrder(const WindowSpec& layout);
 
 }  // namespace orv

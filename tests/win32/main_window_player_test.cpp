@@ -101,7 +101,7 @@ class MainWindowPlayer : public ::testing::Test {
 
 TEST_F(MainWindowPlayer, ThePlayerControlsSitAtTheirLayoutPositionsWithTheirCaptions) {
     const int dpi = WindowDpi(frmJubo.Handle());
-    const WindowSpec spec = MainWindowSpec();
+    const WindowSpec layout = MainWindowSpec();
     const std::vector<std::pair<const char*, const wchar_t*>> expected = {
         {"List1", L""},
         {"Text1", L""},
@@ -114,7 +114,7 @@ TEST_F(MainWindowPlayer, ThePlayerControlsSitAtTheirLayoutPositionsWithTheirCapt
     };
     for (const auto& [name, caption] : expected) {
         SCOPED_TRACE(name);
-        const ControlSpec* control = spec.Find(name);
+        const ControlSpec* control = layout.Find(name);
         ASSERT_NE(control, nullptr);
         const HWND window = frmJubo.Control(name);
         ASSERT_NE(window, nullptr);

@@ -102,16 +102,16 @@ WindowSpec SampleSpec() {
 
 class SampleForm : public ::testing::Test {
   protected:
-    void SetUp() override { ASSERT_TRUE(form.Create(spec)); }
+    void SetUp() override { ASSERT_TRUE(form.Create(layout)); }
     int Dpi() const { return WindowDpi(form.Handle()); }
 
-    WindowSpec spec = SampleSpec();
+    WindowSpec layout = SampleSpec();
     FormWindow form;
 };
 
 TEST_F(SampleForm, ControlsSitAtTheirTwipPositionsConvertedAtTheWindowsDpi) {
     const int dpi = Dpi();
-    for (const auto& control : spec.controls) {
+    for (const auto& control : layout.controls) {
         if (control.kind == ControlKind::Line) {
             continue;
         }
@@ -146,11 +146,11 @@ TEST_F(SampleForm, EachControlIsAChildWindowOfItsKindWithTheCaptionAsWindowText)
     EXPECT_EQ(GetWindowLongW(form.Control("Text1"), GWL_STYLE) & ES_CENTER, static_cast<LONG>(ES_CENTER));
     // A line is painted, not a window.
     EXPECT_EQ(form.Control("Line1"), nullptr);
-    EXPECT_EQ(ChildrenInZOrder(form.Handle()).size(), spec.controls.size() - 1);
+    EXPECT_EQ(ChildrenInZOrder(form.Handle()).size(), layout.controls.size() - 1);
 }
 
 TEST_F(SampleForm, ControlsAreFoundByNameAndNamedByWindow) {
-    for (const auto& control : spec.controls) {
+    for (const auto& control : layout.controls) {
         if (const HWND child = form.Control(control.name)) {
             EXPECT_EQ(form.Controls().NameOf(child), control.name);
         }

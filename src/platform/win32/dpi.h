@@ -12,7 +12,7 @@ int WindowDpi(HWND window);
 // The DPI used before a top-level window exists.
 int SystemDpi();
 
-// The font of the spec at the DPI; an empty face means the system's dialog (message box) font.
+// The font of the layout at the DPI; an empty face means the system's dialog (message box) font.
 UniqueFont CreateFontForDpi(const FontSpec& font, int dpi);
 
 // The outer size of a window whose client area is clientWidth x clientHeight pixels.

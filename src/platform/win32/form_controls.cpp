@@ -19,16 +19,16 @@ bool TakesFocus(ControlKind kind) {
 
 }  // namespace
 
-void FormControls::Build(HWND parent, const WindowSpec& spec) {
+void FormControls::Build(HWND parent, const WindowSpec& layout) {
     parent_ = parent;
     dpi_ = WindowDpi(parent);
-    windowBack_.reset(CreateSolidBrush(ToColorRef(spec.back)));
+    windowBack_.reset(CreateSolidBrush(ToColorRef(layout.back)));
     controls_.clear();
 
     HWND previous = nullptr;
-    for (const ControlSpec* item : CreationOrder(spec)) {
+    for (const ControlSpec* item : CreationOrder(layout)) {
         auto control = std::make_unique<Control>();
-        control->spec = *item;
+        control->layout = *item;
         control->backBrush.reset(CreateSolidBrush(ToColorRef(item->back)));
 
         if (const auto windowClass = ChildWindowClassOf(*item)) {
@@ -42,7 +42,7 @@ void FormControls::Build(HWND parent, const WindowSpec& spec) {
             if (item->tabIndex >= 0 && TakesFocus(item->kind)) {
                 style |= WS_TABSTOP;
             }
-            const auto id = static_cast<INT_PTR>(kFirstControlId + (item - spec.controls.data()));
+            const auto id = static_cast<INT_PTR>(kFirstControlId + (item - layout.controls.data()));
             control->window = CreateWindowExW(
                 windowClass->exStyle, windowClass->className, item->caption.c_str(), style, 0, 0, 0, 0,
                 parent, reinterpret_cast<HMENU>(id), GetModuleHandleW(nullptr), nullptr);
@@ -63,17 +63,17 @@ void FormControls::Build(HWND parent, const WindowSpec& spec) {
 }
 
 void FormControls::Place(Control& control) const {
-    const ControlSpec& spec = control.spec;
-    control.font = CreateFontForDpi(spec.font, dpi_);
+    const ControlSpec& layout = control.layout;
+    control.font = CreateFontForDpi(layout.font, dpi_);
     SendMessageW(control.window, WM_SETFONT, reinterpret_cast<WPARAM>(control.font.get()), FALSE);
-    SetWindowPos(control.window, nullptr, TwipsToPixels(spec.left, dpi_), TwipsToPixels(spec.top, dpi_),
-                 TwipsToPixels(spec.width, dpi_), TwipsToPixels(spec.height, dpi_),
+    SetWindowPos(control.window, nullptr, TwipsToPixels(layout.left, dpi_), TwipsToPixels(layout.top, dpi_),
+                 TwipsToPixels(layout.width, dpi_), TwipsToPixels(layout.height, dpi_),
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 HWND FormControls::Find(std::string_view name) const {
     for (const auto& control : controls_) {
-        if (control->spec.name == name) {
+        if (control->layout.name == name) {
             return control->window;
         }
     }
@@ -82,7 +82,7 @@ HWND FormControls::Find(std::string_view name) const {
 
 XPButton* FormControls::Button(std::string_view name) const {
     for (const auto& control : controls_) {
-        if (control->spec.name == name) {
+        if (control->layout.name == name) {
             return control->button.get();
         }
     }
@@ -91,7 +91,7 @@ XPButton* FormControls::Button(std::string_view name) const {
 
 void FormControls::Adopt(std::string_view name, HWND window) {
     for (auto& control : controls_) {
-        if (control->spec.name != name) {
+        if (control->layout.name != name) {
             continue;
         }
         const HWND standIn = control->window;
@@ -102,7 +102,7 @@ void FormControls::Adopt(std::string_view name, HWND window) {
             DestroyWindow(standIn);
         }
         Place(*control);
-        ShowWindow(window, control->spec.visible ? SW_SHOWNA : SW_HIDE);
+        ShowWindow(window, control->layout.visible ? SW_SHOWNA : SW_HIDE);
         return;
     }
 }
@@ -118,7 +118,7 @@ bool FormControls::DrawItem(const DRAWITEMSTRUCT& item) const {
 
 std::string FormControls::NameOf(HWND child) const {
     const Control* control = FindControl(child);
-    return control ? control->spec.name : std::string{};
+    return control ? control->layout.name : std::string{};
 }
 
 const FormControls::Control* FormControls::FindControl(HWND child) const {
@@ -148,27 +148,27 @@ HBRUSH FormControls::ControlColours(HDC dc, HWND child) {
     if (control == nullptr) {
         return nullptr;
     }
-    SetTextColor(dc, ToColorRef(control->spec.fore));
-    if (control->spec.transparent) {
+    SetTextColor(dc, ToColorRef(control->layout.fore));
+    if (control->layout.transparent) {
         SetBkMode(dc, TRANSPARENT);
         return windowBack_.get();
     }
-    SetBkColor(dc, ToColorRef(control->spec.back));
+    SetBkColor(dc, ToColorRef(control->layout.back));
     return control->backBrush.get();
 }
 
 void FormControls::PaintLines(HDC dc) const {
     for (const auto& control : controls_) {
-        const ControlSpec& spec = control->spec;
-        if (spec.kind != ControlKind::Line || !spec.visible) {
+        const ControlSpec& layout = control->layout;
+        if (layout.kind != ControlKind::Line || !layout.visible) {
             continue;
         }
         // A line's width is in pixels at 96 DPI, like its border.
-        const int width = MulDiv(spec.lineWidth, dpi_, USER_DEFAULT_SCREEN_DPI);
-        UniquePen pen(CreatePen(PS_SOLID, width, ToColorRef(spec.fore)));
+        const int width = MulDiv(layout.lineWidth, dpi_, USER_DEFAULT_SCREEN_DPI);
+        UniquePen pen(CreatePen(PS_SOLID, width, ToColorRef(layout.fore)));
         const HGDIOBJ old = SelectObject(dc, pen.get());
-        MoveToEx(dc, TwipsToPixels(spec.left, dpi_), TwipsToPixels(spec.top, dpi_), nullptr);
-        LineTo(dc, TwipsToPixels(spec.left + spec.width, dpi_), TwipsToPixels(spec.top + spec.height, dpi_));
+        MoveToEx(dc, TwipsToPixels(layout.left, dpi_), TwipsToPixels(layout.top, dpi_), nullptr);
+        LineTo(dc, TwipsToPixels(layout.left + layout.width, dpi_), TwipsToPixels(layout.top + layout.height, dpi_));
         SelectObject(dc, old);
     }
 }
@@ -198,7 +198,7 @@ bool FormControls::HandleCommand(WPARAM wParam, LPARAM lParam) {
 
 void FormControls::OnCommand(std::string_view name, std::function<void(int notifyCode)> handler) {
     for (auto& control : controls_) {
-        if (control->spec.name == name) {
+        if (control->layout.name == name) {
             control->onCommand = std::move(handler);
         }
     }

@@ -18,8 +18,8 @@ namespace orv::win32 {
 
 class FormControls {
   public:
-    // Creates the controls of the spec inside the parent's client area at the parent's current DPI.
-    void Build(HWND parent, const WindowSpec& spec);
+    // Creates the controls of the layout inside the parent's client area at the parent's current DPI.
+    void Build(HWND parent, const WindowSpec& layout);
 
     // The child window of the named control; nullptr when there is none (or it is a line).
     HWND Find(std::string_view name) const;
@@ -52,7 +52,7 @@ class FormControls {
 
   private:
     struct Control {
-        ControlSpec spec;
+        ControlSpec layout;
         HWND window = nullptr;
         UniqueFont font;
         UniqueBrush backBrush;

@@ -4,35 +4,35 @@
 
 namespace orv::win32 {
 
-DWORD FormStyle(const WindowSpec& spec) {
+DWORD FormStyle(const WindowSpec& layout) {
     // Both borders are fixed: a caption with the system menu and close box, no sizing, no minimise or
     // maximise.
-    (void)spec;
+    (void)layout;
     return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 }
 
-DWORD FormExStyle(const WindowSpec& spec) {
+DWORD FormExStyle(const WindowSpec& layout) {
     DWORD exStyle = WS_EX_CONTROLPARENT;
-    if (spec.border == BorderStyle::FixedToolWindow) {
+    if (layout.border == BorderStyle::FixedToolWindow) {
         exStyle |= WS_EX_TOOLWINDOW;
     }
-    if (spec.taskbarButton) {
+    if (layout.taskbarButton) {
         exStyle |= WS_EX_APPWINDOW;
     }
     return exStyle;
 }
 
-bool FormWindow::Create(const WindowSpec& spec, const FormCreation& creation) {
-    spec_ = spec;
-    style_ = FormStyle(spec);
-    exStyle_ = FormExStyle(spec);
+bool FormWindow::Create(const WindowSpec& layout, const FormCreation& creation) {
+    spec_ = layout;
+    style_ = FormStyle(layout);
+    exStyle_ = FormExStyle(layout);
     const int dpi = SystemDpi();
-    const SIZE size = WindowSizeForClient(TwipsToPixels(spec.clientWidth, dpi),
-                                          TwipsToPixels(spec.clientHeight, dpi), style_, exStyle_, dpi);
-    const std::wstring className(spec.name.begin(), spec.name.end());
+    const SIZE size = WindowSizeForClient(TwipsToPixels(layout.clientWidth, dpi),
+                                          TwipsToPixels(layout.clientHeight, dpi), style_, exStyle_, dpi);
+    const std::wstring className(layout.name.begin(), layout.name.end());
     const HWND hwnd = CreateBaseWindow({
         .className = L"OrvJubo." + className,
-        .title = spec.caption,
+        .title = layout.caption,
         .style = style_,
         .exStyle = exStyle_,
         .width = size.cx,

@@ -22,7 +22,7 @@ struct FormCreation {
 class FormWindow : public BaseWindow {
   public:
     // Creates the window at the system's default position and builds its controls. Returns false on failure.
-    bool Create(const WindowSpec& spec, const FormCreation& creation = {});
+    bool Create(const WindowSpec& layout, const FormCreation& creation = {});
 
     FormControls& Controls() { return controls_; }
     const FormControls& Controls() const { return controls_; }
@@ -56,7 +56,7 @@ class FormWindow : public BaseWindow {
 };
 
 // Window styles of the border kinds.
-DWORD FormStyle(const WindowSpec& spec);
-DWORD FormExStyle(const WindowSpec& spec);
+DWORD FormStyle(const WindowSpec& layout);
+DWORD FormExStyle(const WindowSpec& layout);
 
 }  // namespace orv::win32
