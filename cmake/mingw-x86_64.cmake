@@ -1,6 +1,5 @@
-# Cross build for 64-bit Windows with the Debian mingw-w64 compilers (posix thread model). The product is a
-# 32-bit program; this build exists so that the Windows tests can run under 64-bit Wine on machines whose kernel
-# runs no 32-bit programs.
+# Cross build for 64-bit Windows: on machines whose kernel cannot run 32-bit programs (no 32-bit Wine), the
+# Win32 tests run under 64-bit Wine from this build (posix thread model: std::thread works).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
