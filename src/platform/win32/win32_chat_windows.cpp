@@ -1,0 +1,100 @@
+#include "platform/win32/win32_chat_windows.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+
+namespace orv {
+
+namespace {
+
+HWND ToHwnd(WindowHandle window) {
+    return reinterpret_cast<HWND>(window);
+}
+
+WindowHandle ToHandle(HWND window) {
+    return reinterpret_cast<WindowHandle>(window);
+}
+
+}  // namespace
+
+WindowHandle Win32ChatWindows::FindTopLevel(std::string_view className) {
+    const std::string name(className);
+    return ToHandle(FindWindowA(name.c_str(), nullptr));
+}
+
+WindowHandle Win32ChatWindows::FindChild(WindowHandle parent, WindowHandle childAfter,
+                                         std::string_view className) {
+    const std::string name(className);
+    return ToHandle(FindWindowExA(ToHwnd(parent), ToHwnd(childAfter), name.c_str(), nullptr));
+}
+
+bool Win32ChatWindows::Send(WindowHandle window, unsigned message, std::uintptr_t wParam,
+                            std::intptr_t lParam, std::intptr_t& answer) {
+    // A handle of 0, or one whose window has gone, reaches no window (and never the broadcast handle).
+    if (window == 0 || !IsWindow(ToHwnd(window))) {
+        return false;
+    }
+    DWORD_PTR result = 0;
+    if (SendMessageTimeoutA(ToHwnd(window), message, wParam, lParam, SMTO_ABORTIFHUNG | SMTO_BLOCK,
+                            timeoutMilliseconds_, &result) == 0) {
+        return false;
+    }
+    answer = static_cast<std::intptr_t>(result);
+    return true;
+}
+
+void Win32ChatWindows::SetText(WindowHandle window, const AnsiText& text) {
+    std::intptr_t ignored = 0;
+    Send(window, WM_SETTEXT, 0, reinterpret_cast<std::intptr_t>(text.c_str()), ignored);
+}
+
+std::size_t Win32ChatWindows::GetTextLength(WindowHandle window) {
+    std::intptr_t length = 0;
+    if (!Send(window, WM_GETTEXTLENGTH, 0, 0, length) || length < 0) {
+        return 0;
+    }
+    return static_cast<std::size_t>(length);
+}
+
+AnsiText Win32ChatWindows::GetText(WindowHandle window, std::size_t bufferSize) {
+    if (bufferSize == 0) {
+        return {};
+    }
+    AnsiText buffer(bufferSize, ' ');
+    std::intptr_t ignored = 0;
+    if (!Send(window, WM_GETTEXT, bufferSize, reinterpret_cast<std::intptr_t>(buffer.data()), ignored)) {
+        return {};
+    }
+    // What the window wrote ends at its zero; a window that wrote nothing leaves the blanks.
+    const std::size_t end = buffer.find('\0');
+    buffer.resize(end == AnsiText::npos ? bufferSize - 1 : std::min(end, bufferSize - 1));
+    return buffer;
+}
+
+void Win32ChatWindows::Close(WindowHandle window) {
+    // The messenger's WM_CLOSE carries the text "0" in lParam, which the message itself does not use.
+    static const char kZeroText[] = "0";
+    std::intptr_t ignored = 0;
+    Send(window, WM_CLOSE, 0, reinterpret_cast<std::intptr_t>(kZeroText), ignored);
+}
+
+void Win32ChatWindows::SendButtonMessage(WindowHandle window, ButtonMessage message, std::uintptr_t wParam) {
+    UINT windowMessage = WM_LBUTTONDOWN;
+    switch (message) {
+        case ButtonMessage::LeftButtonDown:
+            windowMessage = WM_LBUTTONDOWN;
+            break;
+        case ButtonMessage::KeyUp:
+            windowMessage = WM_KEYUP;
+            break;
+        case ButtonMessage::LeftButtonUp:
+            windowMessage = WM_LBUTTONUP;
+            break;
+    }
+    std::intptr_t ignored = 0;
+    Send(window, windowMessage, wParam, 0, ignored);
+}
+
+}  // namespace orv

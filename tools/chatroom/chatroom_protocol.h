@@ -1,0 +1,67 @@
+#pragma once
+// What other programs (tests, the room's own --say mode) may rely on in the stand-in chat room, which takes
+// the place of the messenger's chat-room window when no messenger is at hand.
+//
+// "Say as NAME: TEXT" by WM_COPYDATA, sent to the room's top-level window:
+//   dwData = kSayAsCopyDataCode;
+//   lpData = UTF-16 code units: the screen name, one zero code unit, then the message (no final zero needed);
+//   cbData = the byte count of lpData (even).
+// The room appends the line in the red colour of other participants and answers TRUE; anything else (another
+// code, a payload without the separating zero, an empty name) is refused with FALSE and changes nothing.
+//
+// kPressCountMessage, sent to one of the room's "_oscar_iconbtn" buttons (wParam 0, lParam 0), answers how
+// many times that button has been pressed (a button down followed by a button up, or space down and space
+// up).
+#include <windows.h>
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace chatroom {
+
+// Registered as written; class names are compared without regard to case, so "aim_chatwnd" finds it.
+inline constexpr wchar_t kRoomClassName[] = L"AIM_ChatWnd";
+inline constexpr wchar_t kPaneHolderClassName[] = L"WndAte32Class";
+inline constexpr wchar_t kPaneClassName[] = L"Ate32Class";
+inline constexpr wchar_t kIconButtonClassName[] = L"_Oscar_IconBtn";
+
+// The room's caption; while --stall holds its thread, the caption carries kStalledCaptionSuffix.
+inline constexpr wchar_t kRoomCaption[] = L"Chat room (stand-in)";
+inline constexpr wchar_t kStalledCaptionSuffix[] = L" - stalled";
+
+inline constexpr ULONG_PTR kSayAsCopyDataCode = 0x4F4A5301;  // "OJS" + 1
+inline constexpr UINT kPressCountMessage = WM_APP + 0x51;
+
+// The name colours the room writes into its conversation.
+inline constexpr wchar_t kOtherPeopleColour[] = L"#ff0000";
+inline constexpr wchar_t kLocalUserColour[] = L"#0000ff";
+
+// lpData for a "say as" request; pass its size() * sizeof(wchar_t) as cbData.
+inline std::wstring MakeSayPayload(std::wstring_view name, std::wstring_view text) {
+    std::wstring payload(name);
+    payload.push_back(L'\0');
+    payload.append(text);
+    return payload;
+}
+
+// Splits a "say as" payload; false when it is not one.
+inline bool ParseSayPayload(const void* data, std::size_t bytes, std::wstring& name, std::wstring& text) {
+    if (data == nullptr || bytes % sizeof(wchar_t) != 0) {
+        return false;
+    }
+    const std::wstring_view payload(static_cast<const wchar_t*>(data), bytes / sizeof(wchar_t));
+    const std::size_t separator = payload.find(L'\0');
+    if (separator == std::wstring_view::npos || separator == 0) {
+        return false;
+    }
+    name.assign(payload.substr(0, separator));
+    text.assign(payload.substr(separator + 1));
+    // A sender that zero-terminates the message too is welcome.
+    while (!text.empty() && text.back() == L'\0') {
+        text.pop_back();
+    }
+    return true;
+}
+
+}  // namespace chatroom

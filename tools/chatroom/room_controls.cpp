@@ -1,0 +1,139 @@
+#include "room_controls.h"
+
+#include "chatroom_protocol.h"
+
+namespace chatroom {
+
+namespace {
+
+WNDPROC editProcedure = nullptr;
+
+// A pane is an edit control that also tells the room when its text was set, so that the room can show the
+// conversation again (an edit control does not report WM_SETTEXT on multi-line panes).
+LRESULT CALLBACK PaneProcedure(HWND pane, UINT message, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = CallWindowProcW(editProcedure, pane, message, wParam, lParam);
+    if (message == WM_SETTEXT) {
+        PostMessageW(GetAncestor(pane, GA_ROOT), kPaneTextChangedMessage, 0, reinterpret_cast<LPARAM>(pane));
+    }
+    return result;
+}
+
+// A holder passes its children's notifications on to the room and lets its visible children fill it.
+LRESULT CALLBACK PaneHolderProcedure(HWND holder, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+        case WM_DRAWITEM:
+        case WM_MEASUREITEM:
+            return SendMessageW(GetParent(holder), message, wParam, lParam);
+        case WM_SIZE:
+            for (HWND child = GetWindow(holder, GW_CHILD); child != nullptr;
+                 child = GetWindow(child, GW_HWNDNEXT)) {
+                if (IsWindowVisible(child)) {
+                    MoveWindow(child, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
+                }
+            }
+            return 0;
+        default:
+            return DefWindowProcW(holder, message, wParam, lParam);
+    }
+}
+
+// Extra window words of an icon button: how often it was pressed, and which press is under way.
+constexpr int kPressCountSlot = 0;
+constexpr int kPressStateSlot = sizeof(LONG_PTR);
+constexpr LONG_PTR kMouseDown = 1;
+constexpr LONG_PTR kSpaceDown = 2;
+
+void PaintIconButton(HWND button) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(button, &paint);
+    RECT face;
+    GetClientRect(button, &face);
+    FillRect(dc, &face, GetSysColorBrush(COLOR_BTNFACE));
+    const bool pressed = GetWindowLongPtrW(button, kPressStateSlot) != 0;
+    DrawEdge(dc, &face, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+    wchar_t caption[64] = {};
+    GetWindowTextW(button, caption, 64);
+    SetBkMode(dc, TRANSPARENT);
+    HGDIOBJ oldFont = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+    DrawTextW(dc, caption, -1, &face, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    SelectObject(dc, oldFont);
+    EndPaint(button, &paint);
+}
+
+void BeginPress(HWND button, LONG_PTR how) {
+    SetWindowLongPtrW(button, kPressStateSlot, GetWindowLongPtrW(button, kPressStateSlot) | how);
+    InvalidateRect(button, nullptr, TRUE);
+}
+
+// The press counts when the same kind of press began on this button; the room hears of it as a click.
+void EndPress(HWND button, LONG_PTR how) {
+    const LONG_PTR state = GetWindowLongPtrW(button, kPressStateSlot);
+    SetWindowLongPtrW(button, kPressStateSlot, state & ~how);
+    InvalidateRect(button, nullptr, TRUE);
+    if ((state & how) == 0) {
+        return;
+    }
+    SetWindowLongPtrW(button, kPressCountSlot, GetWindowLongPtrW(button, kPressCountSlot) + 1);
+    SendMessageW(GetParent(button), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(button));
+}
+
+LRESULT CALLBACK IconButtonProcedure(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_PAINT:
+            PaintIconButton(button);
+            return 0;
+        case WM_LBUTTONDOWN:
+            BeginPress(button, kMouseDown);
+            return 0;
+        case WM_LBUTTONUP:
+            EndPress(button, kMouseDown);
+            return 0;
+        case WM_KEYDOWN:
+            if (wParam == VK_SPACE) {
+                BeginPress(button, kSpaceDown);
+            }
+            return 0;
+        case WM_KEYUP:
+            if (wParam == VK_SPACE) {
+                EndPress(button, kSpaceDown);
+            }
+            return 0;
+        default:
+            if (message == kPressCountMessage) {
+                return GetWindowLongPtrW(button, kPressCountSlot);
+            }
+            return DefWindowProcW(button, message, wParam, lParam);
+    }
+}
+
+}  // namespace
+
+bool RegisterRoomControlClasses(HINSTANCE instance) {
+    WNDCLASSEXW pane = {.cbSize = sizeof pane};
+    if (!GetClassInfoExW(nullptr, L"EDIT", &pane)) {
+        return false;
+    }
+    editProcedure = pane.lpfnWndProc;
+    pane.lpfnWndProc = PaneProcedure;
+    pane.hInstance = instance;
+    pane.lpszClassName = kPaneClassName;
+
+    const WNDCLASSEXW holder = {.cbSize = sizeof holder,
+                                .lpfnWndProc = PaneHolderProcedure,
+                                .hInstance = instance,
+                                .hCursor = LoadCursorW(nullptr, IDC_ARROW),
+                                .hbrBackground = GetSysColorBrush(COLOR_WINDOW),
+                                .lpszClassName = kPaneHolderClassName};
+    const WNDCLASSEXW iconButton = {.cbSize = sizeof iconButton,
+                                    .lpfnWndProc = IconButtonProcedure,
+                                    .cbWndExtra = 2 * sizeof(LONG_PTR),
+                                    .hInstance = instance,
+                                    .hCursor = LoadCursorW(nullptr, IDC_HAND),
+                                    .lpszClassName = kIconButtonClassName};
+    return RegisterClassExW(&pane) != 0 && RegisterClassExW(&holder) != 0 &&
+           RegisterClassExW(&iconButton) != 0;
+}
+
+}  // namespace chatroom

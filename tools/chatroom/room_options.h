@@ -1,0 +1,24 @@
+#pragma once
+// The stand-in chat room's command line.
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace chatroom {
+
+struct RoomOptions {
+    int buttonCount = 5;             // --buttons N (0 to 5); the fifth button is Send
+    bool singlePane = false;         // --single-pane: only the history pane's holder, no entry pane
+    bool stall = false;              // --stall: the window's thread stops answering once the window is up
+    std::wstring localName = L"Me";  // --local-name NAME
+    std::optional<std::wstring> fixedTime;  // --fixed-time "8:15:02 PM": every line carries this time
+    // --say NAME TEXT: no window; hand the line to the running room and end.
+    std::optional<std::wstring> sayName;
+    std::wstring sayText;
+};
+
+// Reads the arguments after the program name; nullopt when they make no sense (unknown option, missing value,
+// a button count outside 0 to 5).
+std::optional<RoomOptions> ParseRoomOptions(const std::vector<std::wstring>& arguments);
+
+}  // namespace chatroom

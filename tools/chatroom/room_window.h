@@ -1,0 +1,60 @@
+#pragma once
+// The stand-in chat room's top-level window: the messenger's window tree (two pane holders with a pane each,
+// five icon buttons, the fifth being Send), a readable view of the conversation, and a form for saying
+// something as another participant.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "chat_html.h"
+#include "room_options.h"
+
+namespace chatroom {
+
+class RoomWindow {
+  public:
+    explicit RoomWindow(RoomOptions options) : options_(std::move(options)) {}
+    RoomWindow(const RoomWindow&) = delete;
+    RoomWindow& operator=(const RoomWindow&) = delete;
+    ~RoomWindow();
+
+    // Registers the classes and creates and shows the window; false when that fails.
+    bool Create(HINSTANCE instance, int show);
+
+  private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    void CreateChildren();
+    void Layout(int width, int height);
+    void OnCommand(int id);
+    bool OnCopyData(const COPYDATASTRUCT& data);
+    void Stall();
+
+    void AppendLine(const std::wstring& name, const wchar_t* colour, const std::wstring& message);
+    void PostEntryAsLocalLine();
+    void SayFromForm();
+    void ShowConversation();
+    void MeasureShownLine(MEASUREITEMSTRUCT& item) const;
+    void DrawShownLine(const DRAWITEMSTRUCT& item) const;
+    std::wstring TimeOfNewLine() const;
+
+    RoomOptions options_;
+    HINSTANCE instance_ = nullptr;
+    HWND window_ = nullptr;
+    HWND historyHolder_ = nullptr;
+    HWND historyPane_ = nullptr;
+    HWND historyView_ = nullptr;
+    HWND entryHolder_ = nullptr;
+    HWND entryPane_ = nullptr;
+    std::vector<HWND> buttons_;
+    HWND sayLabel_ = nullptr;
+    HWND sayName_ = nullptr;
+    HWND sayText_ = nullptr;
+    HWND sayButton_ = nullptr;
+    HFONT boldFont_ = nullptr;
+    std::vector<ShownLine> shownLines_;
+};
+
+}  // namespace chatroom
