@@ -152,9 +152,11 @@ void RoomWindow::CreateChildren() {
     // holder, the icon buttons, then the stand-in's own controls.
     historyHolder_ =
         CreateChild(kPaneHolderClassName, L"", WS_VISIBLE | WS_BORDER, window_, kHistoryHolderId, instance_);
-    // The raw conversation lives in a pane that is never shown; the view beside it shows it readably.
-    historyPane_ = CreateChild(kPaneClassName, kEmptyConversation, ES_MULTILINE | ES_READONLY, historyHolder_,
-                               kHistoryPaneId, instance_);
+    // The raw conversation lives in a pane that is never shown; the view beside it shows it readably. A
+    // single-line edit: a multi-line one wraps the one long line of HTML again at every change, which is
+    // slow.
+    historyPane_ = CreateChild(kPaneClassName, kEmptyConversation, ES_AUTOHSCROLL | ES_READONLY,
+                               historyHolder_, kHistoryPaneId, instance_);
     historyView_ = CreateChild(
         L"LISTBOX", L"", WS_VISIBLE | WS_VSCROLL | LBS_OWNERDRAWFIXED | LBS_NOINTEGRALHEIGHT | LBS_NOSEL,
         historyHolder_, kHistoryViewId, instance_);

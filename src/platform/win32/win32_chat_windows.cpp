@@ -51,6 +51,13 @@ void Win32ChatWindows::SetText(WindowHandle window, const AnsiText& text) {
 }
 
 std::size_t Win32ChatWindows::GetTextLength(WindowHandle window) {
+    // Wine waits without bound for another program's answer to an ANSI WM_GETTEXTLENGTH, whatever the
+    // timeout; a WM_NULL first finds a window that does not answer, so a hung messenger cannot hang the
+    // player there.
+    std::intptr_t ignored = 0;
+    if (!Send(window, WM_NULL, 0, 0, ignored)) {
+        return 0;
+    }
     std::intptr_t length = 0;
     if (!Send(window, WM_GETTEXTLENGTH, 0, 0, length) || length < 0) {
         return 0;

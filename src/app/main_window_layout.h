@@ -1,0 +1,9 @@
+#pragma once
+// The main window frmJubo as layout data.
+#include "platform/layout.h"
+
+namespace orv {
+
+WindowSpec MainWindowSpec();
+
+}  // namespace orv

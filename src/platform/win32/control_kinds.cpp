@@ -1,0 +1,72 @@
+#include "platform/win32/control_kinds.h"
+
+#include <commctrl.h>
+
+namespace orv::win32 {
+
+namespace {
+
+DWORD StaticAlignment(TextAlign align) {
+    switch (align) {
+        case TextAlign::Centre:
+            return SS_CENTER;
+        case TextAlign::Right:
+            return SS_RIGHT;
+        case TextAlign::Left:
+            break;
+    }
+    return SS_LEFT;
+}
+
+DWORD EditAlignment(TextAlign align) {
+    switch (align) {
+        case TextAlign::Centre:
+            return ES_CENTER;
+        case TextAlign::Right:
+            return ES_RIGHT;
+        case TextAlign::Left:
+            break;
+    }
+    return ES_LEFT;
+}
+
+// A flat control has a thin line round it; the others have the sunken 3-D edge.
+ChildWindowClass WithBorder(ChildWindowClass window, const ControlSpec& control) {
+    if (control.flat) {
+        window.style |= WS_BORDER;
+    } else {
+        window.exStyle |= WS_EX_CLIENTEDGE;
+    }
+    return window;
+}
+
+}  // namespace
+
+std::optional<ChildWindowClass> ChildWindowClassOf(const ControlSpec& control) {
+    switch (control.kind) {
+        case ControlKind::Label:
+            return ChildWindowClass{WC_STATICW, StaticAlignment(control.align) | SS_NOTIFY, 0};
+        case ControlKind::TextBox: {
+            DWORD style = EditAlignment(control.align) | ES_AUTOHSCROLL;
+            if (control.multiLine) {
+                style |= ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL;
+            }
+            return WithBorder({WC_EDITW, style, 0}, control);
+        }
+        case ControlKind::ListBox:
+            return WithBorder({WC_LISTBOXW, LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL, 0}, control);
+        case ControlKind::CheckBox:
+            return ChildWindowClass{WC_BUTTONW, BS_AUTOCHECKBOX, 0};
+        case ControlKind::OptionButton:
+            return ChildWindowClass{WC_BUTTONW, BS_AUTORADIOBUTTON, 0};
+        case ControlKind::PushButton:
+            return ChildWindowClass{WC_BUTTONW, BS_PUSHBUTTON, 0};
+        case ControlKind::Panel:
+            return ChildWindowClass{WC_STATICW, SS_NOTIFY, 0};
+        case ControlKind::Line:
+            break;
+    }
+    return std::nullopt;
+}
+
+}  // namespace orv::win32

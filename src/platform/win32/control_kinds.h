@@ -1,0 +1,21 @@
+#pragma once
+// How each kind of control of the layout data becomes a child window: its window class and styles.
+// A kind that is not a child window (a line) is painted by the window that holds it.
+#include <windows.h>
+
+#include <optional>
+
+#include "platform/layout.h"
+
+namespace orv::win32 {
+
+struct ChildWindowClass {
+    const wchar_t* className;
+    DWORD style;
+    DWORD exStyle;
+};
+
+// nullopt for kinds that are drawn rather than created.
+std::optional<ChildWindowClass> ChildWindowClassOf(const ControlSpec& control);
+
+}  // namespace orv::win32

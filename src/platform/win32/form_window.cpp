@@ -1,0 +1,142 @@
+#include "platform/win32/form_window.h"
+
+#include "platform/win32/dpi.h"
+
+namespace orv::win32 {
+
+DWORD FormStyle(const WindowSpec& spec) {
+    // Both borders are fixed: a caption with the system menu and close box, no sizing, no minimise or
+    // maximise.
+    (void)spec;
+    return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+}
+
+DWORD FormExStyle(const WindowSpec& spec) {
+    DWORD exStyle = WS_EX_CONTROLPARENT;
+    if (spec.border == BorderStyle::FixedToolWindow) {
+        exStyle |= WS_EX_TOOLWINDOW;
+    }
+    if (spec.taskbarButton) {
+        exStyle |= WS_EX_APPWINDOW;
+    }
+    return exStyle;
+}
+
+bool FormWindow::Create(const WindowSpec& spec, const FormCreation& creation) {
+    spec_ = spec;
+    style_ = FormStyle(spec);
+    exStyle_ = FormExStyle(spec);
+    const int dpi = SystemDpi();
+    const SIZE size = WindowSizeForClient(TwipsToPixels(spec.clientWidth, dpi),
+                                          TwipsToPixels(spec.clientHeight, dpi), style_, exStyle_, dpi);
+    const std::wstring className(spec.name.begin(), spec.name.end());
+    const HWND hwnd = CreateBaseWindow({
+        .className = L"OrvJubo." + className,
+        .title = spec.caption,
+        .style = style_,
+        .exStyle = exStyle_,
+        .width = size.cx,
+        .height = size.cy,
+        .parent = creation.owner,
+        .icon = creation.icon,
+    });
+    if (hwnd == nullptr) {
+        return false;
+    }
+    // The window may have landed on a monitor of another DPI than the system's.
+    const int windowDpi = WindowDpi(hwnd);
+    if (windowDpi != dpi) {
+        ResizeForDpi(windowDpi, nullptr);
+    }
+    controls_.Build(hwnd, spec_);
+    if (creation.visible) {
+        Show();
+    }
+    return true;
+}
+
+void FormWindow::Show() {
+    ShowWindow(Handle(), SW_SHOW);
+    UpdateWindow(Handle());
+}
+
+void FormWindow::Hide() {
+    ShowWindow(Handle(), SW_HIDE);
+}
+
+void FormWindow::ResizeForDpi(int dpi, const RECT* suggested) {
+    const SIZE size = WindowSizeForClient(TwipsToPixels(spec_.clientWidth, dpi),
+                                          TwipsToPixels(spec_.clientHeight, dpi), style_, exStyle_, dpi);
+    if (suggested != nullptr) {
+        SetWindowPos(Handle(), nullptr, suggested->left, suggested->top, size.cx, size.cy,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    } else {
+        SetWindowPos(Handle(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CLOSE:
+            if (onUnload) {
+                onUnload();
+            }
+            DestroyWindow(Handle());
+            return 0;
+        case WM_ENDSESSION:
+            if (wParam != FALSE && onUnload) {
+                onUnload();
+            }
+            return 0;
+        case WM_DESTROY:
+            if (onTerminate) {
+                onTerminate();
+            }
+            return 0;
+        case WM_ERASEBKGND: {
+            RECT client{};
+            GetClientRect(Handle(), &client);
+            FillRect(reinterpret_cast<HDC>(wParam), &client, controls_.WindowBackground());
+            return 1;
+        }
+        case WM_PRINTCLIENT:
+            if ((lParam & PRF_ERASEBKGND) != 0) {
+                RECT client{};
+                GetClientRect(Handle(), &client);
+                FillRect(reinterpret_cast<HDC>(wParam), &client, controls_.WindowBackground());
+            }
+            controls_.PaintLines(reinterpret_cast<HDC>(wParam));
+            return 0;
+        case WM_PAINT: {
+            PAINTSTRUCT paint{};
+            const HDC dc = BeginPaint(Handle(), &paint);
+            controls_.PaintLines(dc);
+            EndPaint(Handle(), &paint);
+            return 0;
+        }
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORBTN:
+            if (const HBRUSH brush =
+                    controls_.ControlColours(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam))) {
+                return reinterpret_cast<LRESULT>(brush);
+            }
+            break;
+        case WM_COMMAND:
+            if (controls_.HandleCommand(wParam, lParam)) {
+                return 0;
+            }
+            break;
+        case WM_DPICHANGED:
+            ResizeForDpi(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+            controls_.ApplyDpi(HIWORD(wParam));
+            InvalidateRect(Handle(), nullptr, TRUE);
+            return 0;
+        default:
+            break;
+    }
+    return DefaultHandling(message, wParam, lParam);
+}
+
+}  // namespace orv::win32

@@ -1,0 +1,14 @@
+#pragma once
+// The system's ANSI code page (CP_ACP).
+#include "platform/code_page.h"
+
+namespace orv::win32 {
+
+class Win32CodePage : public CodePage {
+  public:
+    // Characters the code page lacks become its default character "?", never a look-alike.
+    AnsiText ToAnsi(const Text& text) const override;
+    Text FromAnsi(const AnsiText& bytes) const override;
+};
+
+}  // namespace orv::win32

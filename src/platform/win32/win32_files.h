@@ -1,0 +1,12 @@
+#pragma once
+#include "platform/files.h"
+
+namespace orv::win32 {
+
+// Appends through CreateFileW with append access, creating the file when it is missing.
+class Win32Files : public Files {
+  public:
+    void Append(const Text& fileName, const AnsiText& bytes) override;
+};
+
+}  // namespace orv::win32

@@ -1,0 +1,230 @@
+// The Win32 adapters of the ports: timer, code page, files, text box and message box.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <stdexcept>
+#include <thread>
+
+#include "platform/win32/form_window.h"
+#include "platform/win32/unique_handles.h"
+#include "platform/win32/win32_code_page.h"
+#include "platform/win32/win32_dialogs.h"
+#include "platform/win32/win32_files.h"
+#include "platform/win32/win32_text_box.h"
+#include "platform/win32/win32_ui_timer.h"
+#include "win32/ui_test_support.h"
+
+namespace orv::win32 {
+namespace {
+
+using testing::PumpUntil;
+
+TEST(UiTimer, TicksOnTheThreadThatRunsTheMessageLoop) {
+    Win32UiTimer timer;
+    int ticks = 0;
+    std::set<DWORD> threads;
+    timer.Start(20, [&] {
+        ++ticks;
+        threads.insert(GetCurrentThreadId());
+    });
+    EXPECT_TRUE(timer.IsRunning());
+    ASSERT_TRUE(PumpUntil([&] { return ticks >= 3; }));
+    EXPECT_EQ(threads, std::set<DWORD>{GetCurrentThreadId()});
+}
+
+TEST(UiTimer, StopsTickingWhenStoppedFromItsOwnTick) {
+    Win32UiTimer stopped;
+    int stoppedTicks = 0;
+    stopped.Start(10, [&] {
+        if (++stoppedTicks == 3) {
+            stopped.Stop();
+        }
+    });
+    ASSERT_TRUE(PumpUntil([&] { return stoppedTicks >= 3; }));
+    EXPECT_FALSE(stopped.IsRunning());
+
+    // A slower timer that ticks several times gives the stopped one every chance to tick again.
+    Win32UiTimer witness;
+    int witnessTicks = 0;
+    witness.Start(30, [&] { ++witnessTicks; });
+    ASSERT_TRUE(PumpUntil([&] { return witnessTicks >= 4; }));
+    EXPECT_EQ(stoppedTicks, 3);
+}
+
+TEST(UiTimer, ARestartReplacesTheHandler) {
+    Win32UiTimer timer;
+    int first = 0;
+    int second = 0;
+    timer.Start(10, [&] {
+        ++first;
+        timer.Start(10, [&] { ++second; });
+    });
+    ASSERT_TRUE(PumpUntil([&] { return second >= 2; }));
+    EXPECT_EQ(first, 1);
+}
+
+TEST(UiTimer, AThrowingTickDoesNotEndTheProgramOrTheTimer) {
+    Win32UiTimer timer;
+    int ticks = 0;
+    timer.Start(10, [&] {
+        ++ticks;
+        throw std::runtime_error("tick failed");
+    });
+    ASSERT_TRUE(PumpUntil([&] { return ticks >= 3; }));
+    EXPECT_TRUE(timer.IsRunning());
+}
+
+class CodePageTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (GetACP() != 1252) {
+            GTEST_SKIP() << "these cases are for the Western European code page; this system uses "
+                         << GetACP();
+        }
+    }
+    Win32CodePage codePage;
+};
+
+TEST_F(CodePageTest, WesternTextRoundTripsByteForByte) {
+    const Text text = L"Orv Jubo <b>2.1</b> - Loaded. [User: caf\u00E9 \u00BB Get it]\r\n";
+    const AnsiText bytes = codePage.ToAnsi(text);
+    EXPECT_EQ(bytes, "Orv Jubo <b>2.1</b> - Loaded. [User: caf\xE9 \xBB Get it]\r\n");
+    EXPECT_EQ(codePage.FromAnsi(bytes), text);
+    EXPECT_EQ(codePage.FromAnsi("\x80\x93"), L"\u20AC\u201C");
+}
+
+TEST_F(CodePageTest, CharactersOutsideTheCodePageBecomeQuestionMarks) {
+    // U+0101 has the look-alike "a" in the code page; it must not be used.
+    EXPECT_EQ(codePage.ToAnsi(L"\u4E2D x \u0101 \u0416"), "? x ? ?");
+    EXPECT_EQ(codePage.FromAnsi(codePage.ToAnsi(L"\u4E2D")), L"?");
+}
+
+TEST_F(CodePageTest, EmbeddedZerosAndEmptyTextSurvive) {
+    EXPECT_EQ(codePage.ToAnsi(Text(L"a\0b", 3)), AnsiText("a\0b", 3));
+    EXPECT_EQ(codePage.FromAnsi(AnsiText("a\0b", 3)), Text(L"a\0b", 3));
+    EXPECT_EQ(codePage.ToAnsi(L""), "");
+    EXPECT_EQ(codePage.FromAnsi(""), L"");
+}
+
+class FilesTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        wchar_t temp[MAX_PATH] = {};
+        GetTempPathW(MAX_PATH, temp);
+        folder = Text(temp) + L"orvjubo-files-" + std::to_wstring(GetCurrentProcessId());
+        CreateDirectoryW(folder.c_str(), nullptr);
+        file = folder + L"\\test.html";
+        DeleteFileW(file.c_str());
+    }
+    void TearDown() override {
+        DeleteFileW(file.c_str());
+        RemoveDirectoryW(folder.c_str());
+    }
+    AnsiText Contents() const {
+        UniqueFile handle(CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                      OPEN_EXISTING, 0, nullptr));
+        if (!handle) {
+            return "<missing>";
+        }
+        AnsiText bytes(4096, '\0');
+        DWORD read = 0;
+        ReadFile(handle.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
+        bytes.resize(read);
+        return bytes;
+    }
+
+    Win32Files files;
+    Text folder;
+    Text file;
+};
+
+TEST_F(FilesTest, AppendCreatesTheFileAndAddsExactBytesAtItsEnd) {
+    files.Append(file, "\"first \xBB line\"\r\n");
+    EXPECT_EQ(Contents(), "\"first \xBB line\"\r\n");
+    files.Append(file, AnsiText("second\0\n", 8));
+    EXPECT_EQ(Contents(), "\"first \xBB line\"\r\n" + AnsiText("second\0\n", 8));
+}
+
+TEST_F(FilesTest, AppendingNothingStillCreatesTheFile) {
+    files.Append(file, "");
+    EXPECT_EQ(Contents(), "");
+}
+
+TEST_F(FilesTest, AFileThatCannotBeOpenedLosesTheBytesQuietly) {
+    const Text unreachable = folder + L"\\no such folder\\test.html";
+    files.Append(unreachable, "lost");
+    EXPECT_EQ(GetFileAttributesW(unreachable.c_str()), INVALID_FILE_ATTRIBUTES);
+    // The next append to a good file is unaffected.
+    files.Append(file, "kept");
+    EXPECT_EQ(Contents(), "kept");
+}
+
+TEST(TextBoxAdapter, ReadsAndWritesTheEditControlsTextInFullUnicode) {
+    FormWindow form;
+    ASSERT_TRUE(form.Create(WindowSpec{
+        .name = "frmTextBox",
+        .caption = L"Text box",
+        .clientWidth = 3000,
+        .clientHeight = 1000,
+        .controls = {{.name = "Text3",
+                      .kind = ControlKind::TextBox,
+                      .width = 2000,
+                      .height = 285,
+                      .caption = L"Text3",
+                      .visible = false}},
+    }));
+    Win32TextBox text3(form.Control("Text3"));
+    EXPECT_EQ(text3.GetText(), L"Text3");
+    text3.SetText(L"\u4E2D <b>name</b> \u00BB ");
+    EXPECT_EQ(text3.GetText(), L"\u4E2D <b>name</b> \u00BB ");
+    text3.SetText(L"");
+    EXPECT_EQ(text3.GetText(), L"");
+}
+
+struct MessageBoxSeen {
+    bool found = false;
+    std::wstring text;
+    bool icon = false;
+};
+
+MessageBoxSeen ShowAndAnswer(const Text& text, const Text& title, MessageIcon icon) {
+    const DWORD uiThread = GetCurrentThreadId();
+    MessageBoxSeen seen;
+    std::thread person([&] {
+        const HWND box = testing::WaitForWindow(title);
+        if (box == nullptr) {
+            testing::CloseWindowsOfThread(uiThread);
+            return;
+        }
+        seen.found = true;
+        for (HWND child : testing::ChildrenInZOrder(box)) {
+            if (testing::ClassOf(child) != L"Static" || !IsWindowVisible(child)) {
+                continue;
+            }
+            if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+                seen.icon = seen.icon || SendMessageW(child, STM_GETICON, 0, 0) != 0;
+            } else if (!testing::TextOf(child).empty()) {
+                seen.text = testing::TextOf(child);
+            }
+        }
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+    });
+    Win32Dialogs().ShowMessage(text, title, icon);
+    person.join();
+    return seen;
+}
+
+TEST(MessageBoxes, ShowsTheTextUnderTheTitleWithAnIconOnlyWhenAsked) {
+    const MessageBoxSeen plain = ShowAndAnswer(L"You must enter a username!", L"Error", MessageIcon::None);
+    EXPECT_TRUE(plain.found);
+    EXPECT_EQ(plain.text, L"You must enter a username!");
+    EXPECT_FALSE(plain.icon);
+
+    const MessageBoxSeen warned = ShowAndAnswer(L"No file selected!", L"Error", MessageIcon::Exclamation);
+    EXPECT_TRUE(warned.found);
+    EXPECT_EQ(warned.text, L"No file selected!");
+    EXPECT_TRUE(warned.icon);
+}
+
+}  // namespace
+}  // namespace orv::win32

@@ -1,0 +1,149 @@
+#pragma once
+// Starts the stand-in chat room (chatroom.exe beside the test program's build folder) for one test and ends
+// it in TearDown, and reaches into its window tree the way the messenger's tree is reached.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "chatroom/chatroom_protocol.h"
+
+namespace orv::testing {
+
+// <folder of this test program>\..\tools\chatroom\chatroom.exe
+inline std::wstring ChatRoomProgramPath() {
+    std::wstring path(MAX_PATH, L'\0');
+    path.resize(GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
+    path.resize(path.find_last_of(L"\\/") + 1);
+    return path + L"..\\tools\\chatroom\\chatroom.exe";
+}
+
+// Runs chatroom.exe with the arguments and starts it; false when it cannot be started.
+inline bool StartChatRoomProcess(const std::wstring& arguments, PROCESS_INFORMATION& process) {
+    const std::wstring program = ChatRoomProgramPath();
+    std::wstring commandLine = L"\"" + program + L"\" " + arguments;
+    STARTUPINFOW startup = {.cb = sizeof startup};
+    return CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                          &startup, &process) != FALSE;
+}
+
+// Runs chatroom.exe with the arguments to its end (at most 30 s) and returns its exit code; ~0u when it could
+// not be started or did not end.
+inline DWORD RunChatRoomCommand(const std::wstring& arguments) {
+    PROCESS_INFORMATION process = {};
+    if (!StartChatRoomProcess(arguments, process)) {
+        return ~0u;
+    }
+    DWORD exitCode = ~0u;
+    if (WaitForSingleObject(process.hProcess, 30000) == WAIT_OBJECT_0) {
+        GetExitCodeProcess(process.hProcess, &exitCode);
+    } else {
+        TerminateProcess(process.hProcess, 1);
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return exitCode;
+}
+
+// The top-level room window that the process owns, or 0.
+inline HWND FindRoomOfProcess(DWORD processId) {
+    struct Search {
+        DWORD processId;
+        HWND found;
+    } search = {processId, nullptr};
+    EnumWindows(
+        [](HWND window, LPARAM lParam) -> BOOL {
+            auto& search = *reinterpret_cast<Search*>(lParam);
+            wchar_t className[64] = {};
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            GetClassNameW(window, className, 64);
+            if (owner == search.processId && lstrcmpiW(className, chatroom::kRoomClassName) == 0) {
+                search.found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+inline std::wstring CaptionOf(HWND window) {
+    wchar_t caption[256] = {};
+    GetWindowTextW(window, caption, 256);
+    return caption;
+}
+
+// Polls until the condition holds or the time is up (generous: Wine under a virtual display can be slow).
+template <typename Condition>
+bool WaitUntil(Condition condition, DWORD milliseconds = 20000) {
+    const ULONGLONG end = GetTickCount64() + milliseconds;
+    while (!condition()) {
+        if (GetTickCount64() > end) {
+            return false;
+        }
+        Sleep(50);
+    }
+    return true;
+}
+
+// The line time that rooms started with kFixedTimeOption write.
+inline constexpr char kFixedTime[] = "8:15:02 PM";
+inline constexpr wchar_t kFixedTimeOption[] = L"--fixed-time \"8:15:02 PM\"";
+
+class ChatRoomTest : public ::testing::Test {
+  protected:
+    // Starts a room and waits until its window is up and answers; a --stall room: until it has stalled.
+    // Returns 0 (and records a failure) when that does not happen.
+    HWND StartRoom(const std::wstring& arguments = kFixedTimeOption) {
+        if (!StartChatRoomProcess(arguments, process_)) {
+            ADD_FAILURE() << "chatroom.exe did not start from "
+                          << ::testing::PrintToString(ChatRoomProgramPath());
+            return nullptr;
+        }
+        if (!WaitUntil([&] { return (room_ = FindRoomOfProcess(process_.dwProcessId)) != nullptr; })) {
+            ADD_FAILURE() << "the room window did not appear";
+            return nullptr;
+        }
+        const bool stalls = arguments.find(L"--stall") != std::wstring::npos;
+        const bool ready = stalls ? WaitUntil([&] {
+            return CaptionOf(room_).find(chatroom::kStalledCaptionSuffix) != std::wstring::npos;
+        })
+                                  : WaitUntil([&] {
+                                        DWORD_PTR ignored = 0;
+                                        return SendMessageTimeoutW(room_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG,
+                                                                   1000, &ignored) != 0;
+                                    });
+        if (!ready) {
+            ADD_FAILURE() << "the room did not become ready";
+            return nullptr;
+        }
+        return room_;
+    }
+
+    // True when the room's process ends within the time.
+    bool RoomProcessEnds(DWORD milliseconds = 20000) {
+        return process_.hProcess != nullptr &&
+               WaitForSingleObject(process_.hProcess, milliseconds) == WAIT_OBJECT_0;
+    }
+
+    void TearDown() override {
+        if (process_.hProcess == nullptr) {
+            return;
+        }
+        TerminateProcess(process_.hProcess, 0);
+        WaitForSingleObject(process_.hProcess, 10000);
+        CloseHandle(process_.hThread);
+        CloseHandle(process_.hProcess);
+        process_ = {};
+        // The next test must not meet this room's window while it goes away.
+        WaitUntil([] { return FindWindowW(chatroom::kRoomClassName, nullptr) == nullptr; }, 10000);
+    }
+
+    PROCESS_INFORMATION process_ = {};
+    HWND room_ = nullptr;
+};
+
+}  // namespace orv::testing
