@@ -64,13 +64,13 @@ choose_windows_build() {
   export windows_build="$build_root/$windows_preset"
 }
 
-# Configures and builds one CMake preset; on failure shows the end of the log.
+# Configures and builds one CMake preset, as much of it as builds; on failure shows the errors and the end of
+# the log and returns non-zero.
 build_preset() {
   local preset=$1 log="$log_dir/build-$1.log"
   step "configuring and building the $preset preset (log: ${log#"$root"/})"
-  if ! { cmake --preset "$preset" && cmake --build --preset "$preset"; } >"$log" 2>&1; then
+  if ! { cmake --preset "$preset" && cmake --build --preset "$preset" -- -k; } >"$log" 2>&1; then
     grep -E "error|Error" "$log" | head -40 || true
-    tail -n 20 "$log"
     step "the $preset build failed"
     return 1
   fi

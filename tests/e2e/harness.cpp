@@ -308,14 +308,13 @@ void AskToClose(HWND window) {
     PostMessageW(window, WM_CLOSE, 0, 0);
 }
 
-bool AnswerInputBox(HWND box, const std::wstring& text) {
+bool TypeIntoInputBox(HWND box, const std::wstring& text) {
     HWND edit = FindDescendant(box, L"Edit", L"");
-    HWND ok = FindButton(box, L"OK");
-    if (!edit || !ok || !SetWindowTextTo(edit, text)) {
-        return false;
-    }
-    PressButton(ok);
-    return true;
+    return edit && SetWindowTextTo(edit, text);
+}
+
+bool AnswerInputBox(HWND box, const std::wstring& text) {
+    return TypeIntoInputBox(box, text) && PressButtonIn(box, L"OK");
 }
 
 bool PressButtonIn(HWND window, const std::wstring& button) {

@@ -89,6 +89,8 @@ bool SetWindowTextTo(HWND window, const std::wstring& text);
 void PressButton(HWND button);
 void AskToClose(HWND window);
 
+// Types the text into the box's edit.
+bool TypeIntoInputBox(HWND box, const std::wstring& text);
 // Types the text into the box's edit and presses its "OK" button.
 bool AnswerInputBox(HWND box, const std::wstring& text);
 // Presses the window's button with this caption.

@@ -3,6 +3,7 @@
 //
 //   demo_driver wait-window WINDOW SECONDS        waits until the window is shown
 //   demo_driver wait-gone WINDOW SECONDS          waits until the window is gone
+//   demo_driver type-input TITLE TEXT [SECONDS]   types TEXT into the input box TITLE
 //   demo_driver answer-input TITLE TEXT [SECONDS] types TEXT into the input box TITLE and presses its "OK"
 //   demo_driver press WINDOW BUTTON [SECONDS]     presses the button captioned BUTTON in the window
 //   demo_driver move-window WINDOW X Y            moves the window's top-left corner to X, Y (pixels)
@@ -45,7 +46,8 @@ int Fail(const std::wstring& what) {
 int Usage() {
     std::fwprintf(stderr,
                   L"usage: demo_driver wait-window WINDOW SECONDS | wait-gone WINDOW SECONDS |\n"
-                  L"       answer-input TITLE TEXT [SECONDS] | press WINDOW BUTTON [SECONDS] |\n"
+                  L"       type-input TITLE TEXT [SECONDS] | answer-input TITLE TEXT [SECONDS] |\n"
+                  L"       press WINDOW BUTTON [SECONDS] |\n"
                   L"       move-window WINDOW X Y | close-window WINDOW\n");
     return kWrongCall;
 }
@@ -66,13 +68,15 @@ int Run(int argc, wchar_t** argv) {
                                    Milliseconds(argv[3]));
         return gone ? kDone : Fail(L"still shown: " + window);
     }
-    if (step == L"answer-input" && (argc == 4 || argc == 5)) {
+    if ((step == L"type-input" || step == L"answer-input") && (argc == 4 || argc == 5)) {
         HWND box =
             e2e::WaitForTopWindow(QueryFor(window), argc == 5 ? Milliseconds(argv[4]) : kDefaultWaitMs);
         if (!box) {
             return Fail(L"no input box " + window);
         }
-        return e2e::AnswerInputBox(box, argv[3]) ? kDone : Fail(L"could not answer " + window);
+        bool done =
+            step == L"answer-input" ? e2e::AnswerInputBox(box, argv[3]) : e2e::TypeIntoInputBox(box, argv[3]);
+        return done ? kDone : Fail(L"could not type into " + window);
     }
     if (step == L"press" && (argc == 4 || argc == 5)) {
         HWND target =
