@@ -13,6 +13,11 @@ cleaned_up=0
 
 step() { echo "$script_name: $*"; }
 
+# A script stopped by a signal still runs its EXIT trap, which ends what it started.
+trap 'exit 129' HUP
+trap 'exit 130' INT
+trap 'exit 143' TERM
+
 # Remembers a background process so that it is ended, by its id, when the script ends.
 remember_pid() { started_pids+=("$1"); }
 
