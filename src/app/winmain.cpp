@@ -47,7 +47,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
 
     orv::win32::Win32CodePage codePage;
     orv::win32::Win32Files files;
-    orv::win32::Win32ChatWindows chatWindows;
+    orv::Win32ChatWindows chatWindows;
     orv::win32::Win32Dialogs dialogs;
     orv::win32::Win32Process process;
     orv::win32::Win32UiTimer chat_tymer;

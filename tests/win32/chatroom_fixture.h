@@ -47,26 +47,28 @@ inline DWORD RunChatRoomCommand(const std::wstring& arguments) {
     return exitCode;
 }
 
+struct RoomSearch {
+    DWORD processId = 0;
+    HWND found = nullptr;
+};
+
+inline BOOL CALLBACK TakeRoomOfProcess(HWND window, LPARAM lParam) {
+    auto& search = *reinterpret_cast<RoomSearch*>(lParam);
+    wchar_t className[64] = {};
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    GetClassNameW(window, className, 64);
+    if (owner == search.processId && lstrcmpiW(className, chatroom::kRoomClassName) == 0) {
+        search.found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 // The top-level room window that the process owns, or 0.
 inline HWND FindRoomOfProcess(DWORD processId) {
-    struct Search {
-        DWORD processId;
-        HWND found;
-    } search = {processId, nullptr};
-    EnumWindows(
-        [](HWND window, LPARAM lParam) -> BOOL {
-            auto& search = *reinterpret_cast<Search*>(lParam);
-            wchar_t className[64] = {};
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            GetClassNameW(window, className, 64);
-            if (owner == search.processId && lstrcmpiW(className, chatroom::kRoomClassName) == 0) {
-                search.found = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    RoomSearch search{.processId = processId};
+    EnumWindows(TakeRoomOfProcess, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 

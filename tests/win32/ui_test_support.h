@@ -26,11 +26,13 @@ inline std::wstring ClassOf(HWND window) {
     return buffer;
 }
 
-// Polls for a top-level window with the title (from any thread). nullptr when none came.
+// Polls for a shown top-level window with the title (from any thread), as a person would see it: a window
+// that is still being built is not shown yet. nullptr when none came.
 inline HWND WaitForWindow(const std::wstring& title) {
     const auto deadline = std::chrono::steady_clock::now() + kPatience;
     while (std::chrono::steady_clock::now() < deadline) {
-        if (const HWND window = FindWindowW(nullptr, title.c_str())) {
+        const HWND window = FindWindowW(nullptr, title.c_str());
+        if (window != nullptr && IsWindowVisible(window)) {
             return window;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
