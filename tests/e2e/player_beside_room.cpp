@@ -1,0 +1,56 @@
+#include "e2e/player_beside_room.h"
+
+namespace e2e {
+
+namespace {
+constexpr DWORD kConversationTimeoutMs = 60000;
+}
+
+std::string LoadedAnnouncement(const std::wstring& userName) {
+    return ToAnsi(L"Orv Jubo <b>2.1</b> - Loaded. [User: " + userName +
+                  L" \u00BB Get it at: <font color=blue><u>orvjubo.net</u>]");
+}
+
+std::string SentMessagesLine(const std::string& message) {
+    return "\"" + message + "\"\r\n";
+}
+
+void PlayerBesideRoom::TearDown() {
+    player_.Kill();
+    room_.Kill();
+}
+
+void PlayerBesideRoom::StartRoom(const std::wstring& arguments) {
+    ASSERT_FALSE(folder_.Path().empty()) << "no temp folder";
+    ASSERT_EQ(FindChatRoom(), nullptr) << "a chat room from an earlier run is still open";
+    std::wstring exe = BuiltProgram(L"tools\\chatroom\\chatroom.exe", L"ORVJUBO_CHATROOM_EXE");
+    ASSERT_TRUE(FileExists(exe)) << "the stand-in chat room was not built";
+    room_ = LaunchedProgram(exe, arguments, folder_.Path());
+    ASSERT_TRUE(room_.Started()) << "chatroom.exe did not start, error " << room_.StartError();
+    roomWindow_ = WaitForTopWindow({.processId = room_.Id(), .className = L"aim_chatwnd"});
+    ASSERT_NE(roomWindow_, nullptr) << "the chat room window did not appear";
+}
+
+void PlayerBesideRoom::StartPlayer() {
+    std::wstring exe = BuiltProgram(L"orvjubo.exe", L"ORVJUBO_EXE");
+    ASSERT_TRUE(FileExists(exe)) << "orvjubo.exe was not built";
+    player_ = LaunchedProgram(exe, L"", folder_.Path());
+    ASSERT_TRUE(player_.Started()) << "orvjubo.exe did not start, error " << player_.StartError();
+}
+
+HWND PlayerBesideRoom::WaitForMainWindow() {
+    return WaitForTopWindow({.processId = player_.Id(), .caption = kMainWindowCaption});
+}
+
+std::string PlayerBesideRoom::WaitForRoomToShow(const std::string& text) {
+    std::string history;
+    WaitUntil(
+        [&] {
+            history = ReadHistory();
+            return history.find(text) != std::string::npos;
+        },
+        kConversationTimeoutMs, 250);
+    return history;
+}
+
+}  // namespace e2e

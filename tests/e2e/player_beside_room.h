@@ -1,0 +1,41 @@
+#pragma once
+// A test that runs the player beside the stand-in chat room, each in its own process, with the player working
+// in a fresh folder of its own (so that its "test.html" is private to the test).
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "e2e/chat_room_view.h"
+#include "e2e/harness.h"
+
+namespace e2e {
+
+inline const std::wstring kMainWindowCaption = L"Orv Jubo 2.1";
+inline const std::wstring kUserNamePrompt = L"UserName";
+inline const std::string kUnloadedAnnouncement = "Orv Jubo - Unloaded.";
+
+// The announcement the player sends when it has started, in the ANSI code page, for the given user name.
+std::string LoadedAnnouncement(const std::wstring& userName);
+// One line of "test.html": the message between double quotes, then CR LF.
+std::string SentMessagesLine(const std::string& message);
+
+class PlayerBesideRoom : public ::testing::Test {
+  protected:
+    void TearDown() override;
+
+    // Starts the stand-in room with these arguments and waits for its window.
+    void StartRoom(const std::wstring& arguments = L"");
+    void StartPlayer();
+    // Waits for the player's main window to be shown.
+    HWND WaitForMainWindow();
+    // Waits until the conversation shows a line with the text; returns the conversation.
+    std::string WaitForRoomToShow(const std::string& text);
+    std::string SentMessagesLog() const { return ReadFileBytes(folder_.File(L"test.html")); }
+
+    TempFolder folder_;
+    LaunchedProgram room_;
+    HWND roomWindow_ = nullptr;
+    LaunchedProgram player_;
+};
+
+}  // namespace e2e
