@@ -150,6 +150,14 @@ bool LaunchedProgram::WaitForEnd(DWORD timeoutMs) const {
     return process_ && WaitForSingleObject(process_, timeoutMs) == WAIT_OBJECT_0;
 }
 
+DWORD LaunchedProgram::ExitCode() const {
+    DWORD code = STILL_ACTIVE;
+    if (process_) {
+        GetExitCodeProcess(process_, &code);
+    }
+    return code;
+}
+
 void LaunchedProgram::Kill() {
     if (process_ && !HasEnded()) {
         TerminateProcess(process_, 1);

@@ -11,10 +11,19 @@
 namespace e2e {
 namespace {
 
-// Three one-second songs, named as a folder listing gives them, in the player's working folder (which is
-// the folder the playlist's bare names are resolved against).
+// A song made by tests/media/make_test_media.sh and the name it has in the player's working folder, which is
+// the folder the playlist's bare names are resolved against.
+struct SongInFolder {
+    std::wstring generated;
+    std::wstring entry;
+};
+
+// Three one-second songs, named as a folder listing gives them.
+const std::vector<SongInFolder> kShortSongs = {
+    {L"short_440.mp3", L"one.mp3"}, {L"short_660.mp3", L"two.mp3"}, {L"short_880.mp3", L"three.mp3"}};
 const std::vector<std::wstring> kPlaylist = {L"one.mp3", L"two.mp3", L"three.mp3"};
-const std::vector<std::wstring> kGeneratedSongs = {L"short_440.mp3", L"short_660.mp3", L"short_880.mp3"};
+// A twelve-second song, still playing when the test closes the player.
+const std::vector<SongInFolder> kLongSong = {{L"long_440.mp3", L"long.mp3"}};
 const std::wstring kUserName = L"Rosa";
 // Three one-second songs, with Wine's start-up of each graph, end well within this.
 constexpr DWORD kPlaylistTimeoutMs = 60000;
@@ -23,9 +32,9 @@ class PlaylistBesideRoom : public PlayerBesideRoom {
   protected:
     // Starts the room and the player with the songs in its folder, answers the prompt and waits for the
     // loaded announcement and the main window.
-    void StartWithSongs() {
-        for (std::size_t i = 0; i < kPlaylist.size(); ++i) {
-            ASSERT_TRUE(CopyTestSong(kGeneratedSongs[i], folder_.File(kPlaylist[i])));
+    void StartWithSongs(const std::vector<SongInFolder>& songs) {
+        for (const SongInFolder& song : songs) {
+            ASSERT_TRUE(CopyTestSong(song.generated, folder_.File(song.entry)));
         }
         ASSERT_NO_FATAL_FAILURE(StartRoom());
         ASSERT_NO_FATAL_FAILURE(StartPlayer());
@@ -36,11 +45,11 @@ class PlaylistBesideRoom : public PlayerBesideRoom {
         ASSERT_NE(mainWindow_, nullptr) << "no main window";
     }
 
-    // Puts the songs into the playlist, selects the first and presses "Play".
-    void PlayThePlaylist() {
+    // Puts the entries into the playlist, selects the first and presses "Play".
+    void PlayThePlaylist(const std::vector<std::wstring>& playlist = kPlaylist) {
         HWND list = Playlist(mainWindow_);
         ASSERT_NE(list, nullptr) << "the main window has no playlist";
-        ASSERT_TRUE(AddToPlaylist(list, kPlaylist)) << "the playlist did not take the songs";
+        ASSERT_TRUE(AddToPlaylist(list, playlist)) << "the playlist did not take the songs";
         ASSERT_TRUE(SelectEntry(list, 0));
         HWND play = MainWindowButton(mainWindow_, L"Play");
         ASSERT_NE(play, nullptr) << "the main window has no \"Play\" button";
@@ -67,7 +76,7 @@ class PlaylistBesideRoom : public PlayerBesideRoom {
 };
 
 TEST_F(PlaylistBesideRoom, AnnouncesEverySongInPlaylistOrderAsThePreviousOneEnds) {
-    ASSERT_NO_FATAL_FAILURE(StartWithSongs());
+    ASSERT_NO_FATAL_FAILURE(StartWithSongs(kShortSongs));
     ASSERT_NO_FATAL_FAILURE(PlayThePlaylist());
 
     ASSERT_NO_FATAL_FAILURE(WaitForTheLastSongToEnd());
@@ -86,7 +95,7 @@ TEST_F(PlaylistBesideRoom, AnnouncesEverySongInPlaylistOrderAsThePreviousOneEnds
 }
 
 TEST_F(PlaylistBesideRoom, WithChatSendsDisabledPlaysSilentlyInTheRoomAndLeavesWithoutGoodbye) {
-    ASSERT_NO_FATAL_FAILURE(StartWithSongs());
+    ASSERT_NO_FATAL_FAILURE(StartWithSongs(kShortSongs));
 
     HWND chatSendsButton = MainWindowButton(mainWindow_, L"Chat Sends");
     ASSERT_NE(chatSendsButton, nullptr) << "the main window has no \"Chat Sends\" button";
@@ -120,6 +129,29 @@ TEST_F(PlaylistBesideRoom, WithChatSendsDisabledPlaysSilentlyInTheRoomAndLeavesW
     history = ReadHistory();
     EXPECT_EQ(RoomMessages(history), std::vector<std::string>{loaded_}) << "the room shows:\n" << history;
     EXPECT_EQ(SentMessagesLog(), SentMessagesLine(loaded_));
+}
+
+TEST_F(PlaylistBesideRoom, ClosedWhileASongPlaysSaysGoodbyeAndEnds) {
+    ASSERT_NO_FATAL_FAILURE(StartWithSongs(kLongSong));
+    ASSERT_NO_FATAL_FAILURE(PlayThePlaylist({L"long.mp3"}));
+    EngineDisplay display;
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            display = ReadEngineDisplay(mainWindow_);
+            return DisplayShows(display, L"long.mp3", L"Playing");
+        },
+        kPlaylistTimeoutMs, 250))
+        << "the song did not start; the engine's display shows \"" << ToAnsi(display.fileName) << "\", \""
+        << ToAnsi(display.status) << "\"";
+
+    AskToClose(mainWindow_);
+    ASSERT_TRUE(player_.WaitForEnd(kEndTimeoutMs))
+        << "the player did not end when its main window was closed";
+    EXPECT_EQ(player_.ExitCode(), 0u) << "the player ended with an error";
+    const std::string history = ReadHistory();
+    EXPECT_EQ(RoomMessages(history), (std::vector<std::string>{loaded_, "long.mp3", kUnloadedAnnouncement}))
+        << "the room shows:\n"
+        << history;
 }
 
 }  // namespace
