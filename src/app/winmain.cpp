@@ -69,6 +69,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     orv::ChatModuleSender chatSender(chat);
     orv::tasp_aim_chat tasp1(chat, chat_tymer);
     orv::win32::JuboPlayer player(frmJubo, dialogs, chatSender);
+    // Under Wine a process that ends while the engine's graph is open crashes in the graph's threads; the
+    // program lets go of the graph first.
+    process.beforeEnd = [&player] { player.MediaPlayer1().Engine().Close(); };
     orv::win32::Win32TextBox Text3(frmJubo.Control("Text3"));
     orv::JuboLifecycle lifecycle(dialogs, chat, Text3, player.DisableChatSends(), tasp1, process);
 

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace e2e {
 
@@ -25,5 +26,9 @@ std::string ReadHistory();
 
 // The "<BR>" line of the conversation that contains the text, without its "<BR>"; empty when none does.
 std::string HistoryLineWith(const std::string& history, const std::string& text);
+
+// The messages of the conversation's lines in order, each as it was sent (the markup after the sender's name
+// and its colon).
+std::vector<std::string> RoomMessages(const std::string& history);
 
 }  // namespace e2e

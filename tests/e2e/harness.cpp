@@ -86,6 +86,10 @@ BOOL CALLBACK VisitDescendant(HWND window, LPARAM context) {
 }
 
 HWND FindButton(HWND parent, const std::wstring& caption) {
+    // The window's own buttons first: a panel inside it may hold buttons with the same captions.
+    if (HWND own = FindWindowExW(parent, nullptr, L"Button", caption.c_str())) {
+        return own;
+    }
     if (HWND button = FindDescendant(parent, L"Button", caption)) {
         return button;
     }
@@ -144,6 +148,14 @@ bool LaunchedProgram::HasEnded() const {
 
 bool LaunchedProgram::WaitForEnd(DWORD timeoutMs) const {
     return process_ && WaitForSingleObject(process_, timeoutMs) == WAIT_OBJECT_0;
+}
+
+DWORD LaunchedProgram::ExitCode() const {
+    DWORD code = STILL_ACTIVE;
+    if (process_) {
+        GetExitCodeProcess(process_, &code);
+    }
+    return code;
 }
 
 void LaunchedProgram::Kill() {

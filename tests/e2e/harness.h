@@ -31,6 +31,8 @@ class LaunchedProgram {
     DWORD Id() const { return id_; }
     bool HasEnded() const;
     bool WaitForEnd(DWORD timeoutMs) const;
+    // The exit code once the program has ended; STILL_ACTIVE before.
+    DWORD ExitCode() const;
     // Ends the program at once and waits until it is gone.
     void Kill();
 

@@ -20,6 +20,7 @@ tone() {
 
 tone short_440.mp3 1 440
 tone short_660.mp3 1 660
+tone short_880.mp3 1 880
 tone long_440.mp3 12 440
 
 # A text file that only carries a song's name.

@@ -6,6 +6,10 @@
 //   demo_driver type-input TITLE TEXT [SECONDS]   types TEXT into the input box TITLE
 //   demo_driver answer-input TITLE TEXT [SECONDS] types TEXT into the input box TITLE and presses its "OK"
 //   demo_driver press WINDOW BUTTON [SECONDS]     presses the button captioned BUTTON in the window
+//   demo_driver add-entry WINDOW TEXT             adds TEXT at the end of the window's playlist (its list
+//                                                 box) and selects it
+//   demo_driver wait-text WINDOW TEXT SECONDS     waits until a control of the window shows a text that
+//                                                 starts with TEXT
 //   demo_driver move-window WINDOW X Y            moves the window's top-left corner to X, Y (pixels)
 //   demo_driver close-window WINDOW               asks the window to close
 //
@@ -18,6 +22,7 @@
 #include <string>
 
 #include "e2e/harness.h"
+#include "e2e/main_window_controls.h"
 
 namespace {
 
@@ -43,11 +48,32 @@ int Fail(const std::wstring& what) {
     return kNotDone;
 }
 
+struct TextSearch {
+    const std::wstring* text;
+    bool found;
+};
+
+BOOL CALLBACK VisitControl(HWND control, LPARAM context) {
+    auto* search = reinterpret_cast<TextSearch*>(context);
+    if (e2e::WindowText(control).rfind(*search->text, 0) == 0) {
+        search->found = true;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+bool ShowsTextStartingWith(HWND window, const std::wstring& text) {
+    TextSearch search{&text, false};
+    EnumChildWindows(window, VisitControl, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 int Usage() {
     std::fwprintf(stderr,
                   L"usage: demo_driver wait-window WINDOW SECONDS | wait-gone WINDOW SECONDS |\n"
                   L"       type-input TITLE TEXT [SECONDS] | answer-input TITLE TEXT [SECONDS] |\n"
-                  L"       press WINDOW BUTTON [SECONDS] |\n"
+                  L"       press WINDOW BUTTON [SECONDS] | add-entry WINDOW TEXT |\n"
+                  L"       wait-text WINDOW TEXT SECONDS |\n"
                   L"       move-window WINDOW X Y | close-window WINDOW\n");
     return kWrongCall;
 }
@@ -85,6 +111,27 @@ int Run(int argc, wchar_t** argv) {
             return Fail(L"no window " + window);
         }
         return e2e::PressButtonIn(target, argv[3]) ? kDone : Fail(L"no button " + std::wstring(argv[3]));
+    }
+    if (step == L"add-entry" && argc == 4) {
+        HWND target = e2e::FindTopWindow(QueryFor(window));
+        HWND list = target ? e2e::Playlist(target) : nullptr;
+        if (!list) {
+            return Fail(L"no list box in " + window);
+        }
+        const int index = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
+        return e2e::AddToPlaylist(list, {argv[3]}) && e2e::SelectEntry(list, index)
+                   ? kDone
+                   : Fail(L"the list box did not take " + std::wstring(argv[3]));
+    }
+    if (step == L"wait-text" && argc == 5) {
+        const std::wstring text = argv[3];
+        bool shown = e2e::WaitUntil(
+            [&] {
+                HWND target = e2e::FindTopWindow(QueryFor(window));
+                return target && ShowsTextStartingWith(target, text);
+            },
+            Milliseconds(argv[4]), 250);
+        return shown ? kDone : Fail(L"no control of " + window + L" shows " + text);
     }
     if (step == L"move-window" && argc == 5) {
         HWND target = e2e::FindTopWindow(QueryFor(window));

@@ -61,6 +61,9 @@ class DirectShowEngine final : public MediaEngine {
     double DurationSeconds() const;
     void SeekTo(double seconds);
 
+    // Lets go of the open file and its graph, raising no event; for the end of the program.
+    void Close() { CloseFile(); }
+
     // Drains the graph's pending events; call it when the notify window receives kGraphEventMessage.
     void HandleGraphEvent();
 

@@ -5,6 +5,9 @@
 namespace orv::win32 {
 
 void Win32Process::EndNow() {
+    if (beforeEnd) {
+        beforeEnd();
+    }
     ExitProcess(0);
 }
 

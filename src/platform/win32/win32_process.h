@@ -1,4 +1,6 @@
 #pragma once
+#include <functional>
+
 #include "platform/process.h"
 
 namespace orv::win32 {
@@ -7,6 +9,9 @@ namespace orv::win32 {
 class Win32Process : public Process {
   public:
     [[noreturn]] void EndNow() override;
+
+    // Run first by EndNow, to let go of what must not be cut off (it must run no window's handler).
+    std::function<void()> beforeEnd;
 };
 
 }  // namespace orv::win32
