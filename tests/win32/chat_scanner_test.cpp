@@ -13,7 +13,6 @@
 
 #include "platform/win32/win32_chat_windows.h"
 #include "platform/win32/win32_code_page.h"
-#include "platform/win32/win32_files.h"
 #include "platform/win32/win32_ui_timer.h"
 #include "win32/chatroom_fixture.h"
 #include "win32/room_tree.h"
@@ -67,6 +66,11 @@ bool PumpUntil(Condition condition, DWORD milliseconds = kPumpDeadlineMillisecon
     return true;
 }
 
+class DiscardedFiles : public Files {
+  public:
+    void Append(const Text&, const AnsiText&) override {}
+};
+
 class ChatScannerTest : public ChatRoomTest {
   protected:
     ChatScannerTest() {
@@ -103,7 +107,8 @@ class ChatScannerTest : public ChatRoomTest {
 
     Win32ChatWindows windows_;
     win32::Win32CodePage codePage_;
-    win32::Win32Files files_;
+    // The scanner tests look at the room, not at the log of sent messages: keep it out of the working folder.
+    DiscardedFiles files_;
     Chat chat_{windows_, codePage_, files_};
     CountingTimer timer_;
     tasp_aim_chat scanner_{chat_, timer_};
