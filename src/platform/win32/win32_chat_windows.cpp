@@ -17,7 +17,15 @@ WindowHandle ToHandle(HWND window) {
     return reinterpret_cast<WindowHandle>(window);
 }
 
+bool IsSingleByteCodePage() {
+    CPINFO info{};
+    return GetCPInfo(CP_ACP, &info) && info.MaxCharSize == 1;
+}
+
 }  // namespace
+
+Win32ChatWindows::Win32ChatWindows(unsigned timeoutMilliseconds)
+    : timeoutMilliseconds_(timeoutMilliseconds), singleByteCodePage_(IsSingleByteCodePage()) {}
 
 WindowHandle Win32ChatWindows::FindTopLevel(std::string_view className) {
     const std::string name(className);
@@ -53,18 +61,28 @@ void Win32ChatWindows::SetText(WindowHandle window, const AnsiText& text) {
 }
 
 std::size_t Win32ChatWindows::GetTextLength(WindowHandle window) {
-    // Wine waits without bound for another program's answer to an ANSI WM_GETTEXTLENGTH, whatever the
-    // timeout; a WM_NULL first finds a window that does not answer, so a hung messenger cannot hang the
-    // player there.
-    std::intptr_t ignored = 0;
-    if (!Send(window, WM_NULL, 0, 0, ignored)) {
+    // Wine answers an ANSI WM_GETTEXTLENGTH for another program's window by fetching the whole text in a
+    // second message that waits without bound, whatever the time-out; a hung messenger would hang the player
+    // there. The Unicode length keeps the bound, and in a single-byte code page it is the ANSI length (the
+    // message carries no text). Elsewhere a WM_NULL first finds a window that does not answer.
+    if (window == 0) {
         return 0;
     }
     std::intptr_t length = 0;
-    if (!Send(window, WM_GETTEXTLENGTH, 0, 0, length) || length < 0) {
-        return 0;
+    if (singleByteCodePage_) {
+        DWORD_PTR result = 0;
+        if (SendMessageTimeoutW(ToHwnd(window), WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK,
+                                timeoutMilliseconds_, &result) == 0) {
+            return 0;
+        }
+        length = static_cast<std::intptr_t>(result);
+    } else {
+        std::intptr_t ignored = 0;
+        if (!Send(window, WM_NULL, 0, 0, ignored) || !Send(window, WM_GETTEXTLENGTH, 0, 0, length)) {
+            return 0;
+        }
     }
-    return static_cast<std::size_t>(length);
+    return length < 0 ? 0 : static_cast<std::size_t>(length);
 }
 
 AnsiText Win32ChatWindows::GetText(WindowHandle window, std::size_t bufferSize) {

@@ -11,8 +11,7 @@ constexpr unsigned kChatMessageTimeoutMilliseconds = 2000;
 
 class Win32ChatWindows final : public ChatWindows {
   public:
-    explicit Win32ChatWindows(unsigned timeoutMilliseconds = kChatMessageTimeoutMilliseconds)
-        : timeoutMilliseconds_(timeoutMilliseconds) {}
+    explicit Win32ChatWindows(unsigned timeoutMilliseconds = kChatMessageTimeoutMilliseconds);
 
     WindowHandle FindTopLevel(std::string_view className) override;
     WindowHandle FindChild(WindowHandle parent, WindowHandle childAfter, std::string_view className) override;
@@ -28,6 +27,8 @@ class Win32ChatWindows final : public ChatWindows {
               std::intptr_t& answer);
 
     unsigned timeoutMilliseconds_;
+    // In a single-byte code page a text has as many characters as ANSI bytes.
+    bool singleByteCodePage_;
 };
 
 }  // namespace orv
