@@ -3,6 +3,8 @@
 
 #include <set>
 #include <stdexcept>
+#include <atomic>
+#include <chrono>
 #include <thread>
 
 #include "platform/win32/form_window.h"
@@ -187,29 +189,61 @@ struct MessageBoxSeen {
     bool icon = false;
 };
 
+struct BoxSearch {
+    const std::wstring* title;
+    HWND found;
+};
+
+BOOL CALLBACK TakeVisibleBoxWithTitle(HWND window, LPARAM lParam) {
+    auto& search = *reinterpret_cast<BoxSearch*>(lParam);
+    if (IsWindowVisible(window) && testing::TextOf(window) == *search.title) {
+        search.found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+MessageBoxSeen Inspect(HWND box) {
+    MessageBoxSeen seen{.found = true};
+    for (HWND child : testing::ChildrenInZOrder(box)) {
+        if (testing::ClassOf(child) != L"Static" || !IsWindowVisible(child)) {
+            continue;
+        }
+        if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+            seen.icon = seen.icon || SendMessageW(child, STM_GETICON, 0, 0) != 0;
+        } else if (!testing::TextOf(child).empty()) {
+            seen.text = testing::TextOf(child);
+        }
+    }
+    return seen;
+}
+
+// Shows the box and answers it as a person would. Only a box of this thread that shows this text counts:
+// under Wine an earlier box with the same title can linger while it is being hidden.
 MessageBoxSeen ShowAndAnswer(const Text& text, const Text& title, MessageIcon icon) {
     const DWORD uiThread = GetCurrentThreadId();
+    std::atomic<bool> returned{false};
     MessageBoxSeen seen;
     std::thread person([&] {
-        const HWND box = testing::WaitForWindow(title);
-        if (box == nullptr) {
+        const auto deadline = std::chrono::steady_clock::now() + testing::kPatience;
+        while (!returned && std::chrono::steady_clock::now() < deadline) {
+            BoxSearch search{&title, nullptr};
+            EnumThreadWindows(uiThread, &TakeVisibleBoxWithTitle, reinterpret_cast<LPARAM>(&search));
+            if (search.found != nullptr) {
+                const MessageBoxSeen candidate = Inspect(search.found);
+                if (candidate.text == text) {
+                    seen = candidate;
+                    PostMessageW(search.found, WM_COMMAND, IDOK, 0);
+                }
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        if (!returned) {
             testing::CloseWindowsOfThread(uiThread);
-            return;
         }
-        seen.found = true;
-        for (HWND child : testing::ChildrenInZOrder(box)) {
-            if (testing::ClassOf(child) != L"Static" || !IsWindowVisible(child)) {
-                continue;
-            }
-            if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
-                seen.icon = seen.icon || SendMessageW(child, STM_GETICON, 0, 0) != 0;
-            } else if (!testing::TextOf(child).empty()) {
-                seen.text = testing::TextOf(child);
-            }
-        }
-        PostMessageW(box, WM_COMMAND, IDOK, 0);
     });
     Win32Dialogs().ShowMessage(text, title, icon);
+    returned = true;
     person.join();
     return seen;
 }
