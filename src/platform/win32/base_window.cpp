@@ -33,9 +33,12 @@ BaseWindow::~BaseWindow() {
 
 HWND BaseWindow::CreateBaseWindow(const WindowCreation& creation) {
     RegisterClassOnce(creation, &BaseWindow::WindowProcedure);
-    return CreateWindowExW(creation.exStyle, creation.className.c_str(), creation.title.c_str(),
-                           creation.style, creation.x, creation.y, creation.width, creation.height,
-                           creation.parent, nullptr, GetModuleHandleW(nullptr), this);
+    return CreateWindowExW(
+        creation.exStyle, creation.className.c_str(), creation.title.c_str(), creation.style, creation.x,
+        creation.y, creation.width, creation.height, creation.parent,
+        (creation.style & WS_CHILD) != 0 ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(creation.controlId))
+                                         : nullptr,
+        GetModuleHandleW(nullptr), this);
 }
 
 void BaseWindow::DestroyBaseWindow() {

@@ -15,6 +15,7 @@ struct WindowCreation {
     DWORD exStyle = 0;
     int x = CW_USEDEFAULT, y = CW_USEDEFAULT, width = CW_USEDEFAULT, height = CW_USEDEFAULT;
     HWND parent = nullptr;  // the owner of a top-level window, HWND_MESSAGE for a message-only window
+    int controlId = 0;      // a child window's identifier (with WS_CHILD)
     HICON icon = nullptr;
     HCURSOR cursor = nullptr;  // nullptr: the arrow
 };

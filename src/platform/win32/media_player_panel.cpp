@@ -29,19 +29,12 @@ std::uint32_t SystemColour(int index) {
     return static_cast<std::uint32_t>(GetSysColor(index));
 }
 
-void RegisterPanelClass(WNDPROC windowProc) {
-    static const bool registered = [windowProc] {
-        INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_BAR_CLASSES};
-        InitCommonControlsEx(&controls);
-        WNDCLASSEXW windowClass{sizeof(windowClass)};
-        windowClass.lpfnWndProc = windowProc;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-        windowClass.lpszClassName = kPanelClass;
-        return RegisterClassExW(&windowClass) != 0;
+void InitSeekBarClass() {
+    static const bool initialised = [] {
+        const INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_BAR_CLASSES};
+        return InitCommonControlsEx(&controls) != FALSE;
     }();
-    (void)registered;
+    (void)initialised;
 }
 
 const wchar_t* StateCaption(PlaybackState state) {
@@ -81,23 +74,26 @@ HWND CreateChild(HWND parent, const wchar_t* className, const wchar_t* text, DWO
 }  // namespace
 
 MediaPlayerPanel::MediaPlayerPanel(HWND parent, const RECT& bounds, int controlId) {
-    RegisterPanelClass(&MediaPlayerPanel::WindowProc);
+    InitSeekBarClass();
     displayBrush_ = CreateSolidBrush(RGB(0, 0, 0));
-    CreateWindowExW(0, kPanelClass, L"MediaPlayer1", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, bounds.left,
-                    bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
-                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)), GetModuleHandleW(nullptr),
-                    this);
+    CreateBaseWindow({.className = kPanelClass,
+                      .title = L"MediaPlayer1",
+                      .style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
+                      .x = bounds.left,
+                      .y = bounds.top,
+                      .width = bounds.right - bounds.left,
+                      .height = bounds.bottom - bounds.top,
+                      .parent = parent,
+                      .controlId = controlId});
 }
 
 MediaPlayerPanel::~MediaPlayerPanel() {
     if (engine_) {
         engine_->onStatusChanged = nullptr;
     }
+    // The engine lets go of its graph while its notify window still exists.
     engine_.reset();
-    if (window_) {
-        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-        DestroyWindow(window_);
-    }
+    DestroyBaseWindow();
     if (font_) {
         DeleteObject(font_);
     }
@@ -108,33 +104,20 @@ COLORREF MediaPlayerPanel::DisplayTextColour() const {
     return static_cast<COLORREF>(ResolveColour(engine_->DisplayColour(), SystemColour));
 }
 
-LRESULT CALLBACK MediaPlayerPanel::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* panel =
-            static_cast<MediaPlayerPanel*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        panel->window_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(panel));
-    }
-    auto* panel = reinterpret_cast<MediaPlayerPanel*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!panel) {
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    try {
-        return panel->HandleMessage(message, wParam, lParam);
-    } catch (...) {
-        // Nothing may unwind into the system; the message counts as handled.
-        return 0;
-    }
-}
-
 LRESULT MediaPlayerPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE:
-            engine_ = std::make_unique<DirectShowEngine>(window_);
+            engine_ = std::make_unique<DirectShowEngine>(Handle());
             engine_->onStatusChanged = [this] { Refresh(); };
             CreateChildren();
             Refresh();
             return 0;
+        case WM_ERASEBKGND: {
+            RECT client{};
+            GetClientRect(Handle(), &client);
+            FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(COLOR_BTNFACE));
+            return 1;
+        }
         case WM_SIZE:
             LayOutChildren(LOWORD(lParam), HIWORD(lParam));
             return 0;
@@ -167,16 +150,13 @@ LRESULT MediaPlayerPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lPar
             break;
         }
         case WM_DESTROY:
-            KillTimer(window_, kRefreshTimer);
+            KillTimer(Handle(), kRefreshTimer);
             if (engine_) {
                 engine_->onStatusChanged = nullptr;
             }
             return 0;
-        case WM_NCDESTROY:
-            window_ = nullptr;
-            break;
     }
-    return DefWindowProcW(window_, message, wParam, lParam);
+    return DefaultHandling(message, wParam, lParam);
 }
 
 void MediaPlayerPanel::CreateChildren() {
@@ -184,17 +164,17 @@ void MediaPlayerPanel::CreateChildren() {
     if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
         font_ = CreateFontIndirectW(&metrics.lfMessageFont);
     }
-    nameLine_ = CreateChild(window_, L"STATIC", L"", SS_LEFTNOWORDWRAP | SS_NOPREFIX, kNameLineId);
-    statusLine_ = CreateChild(window_, L"STATIC", L"", SS_LEFTNOWORDWRAP | SS_NOPREFIX, kStatusLineId);
-    seekBar_ = CreateChild(window_, TRACKBAR_CLASSW, L"", TBS_HORZ | TBS_NOTICKS | WS_TABSTOP, kSeekBarId);
-    playButton_ = CreateChild(window_, L"BUTTON", L"Play", BS_PUSHBUTTON | WS_TABSTOP, kPlayButtonId);
-    pauseButton_ = CreateChild(window_, L"BUTTON", L"Pause", BS_PUSHBUTTON | WS_TABSTOP, kPauseButtonId);
-    stopButton_ = CreateChild(window_, L"BUTTON", L"Stop", BS_PUSHBUTTON | WS_TABSTOP, kStopButtonId);
+    nameLine_ = CreateChild(Handle(), L"STATIC", L"", SS_LEFTNOWORDWRAP | SS_NOPREFIX, kNameLineId);
+    statusLine_ = CreateChild(Handle(), L"STATIC", L"", SS_LEFTNOWORDWRAP | SS_NOPREFIX, kStatusLineId);
+    seekBar_ = CreateChild(Handle(), TRACKBAR_CLASSW, L"", TBS_HORZ | TBS_NOTICKS | WS_TABSTOP, kSeekBarId);
+    playButton_ = CreateChild(Handle(), L"BUTTON", L"Play", BS_PUSHBUTTON | WS_TABSTOP, kPlayButtonId);
+    pauseButton_ = CreateChild(Handle(), L"BUTTON", L"Pause", BS_PUSHBUTTON | WS_TABSTOP, kPauseButtonId);
+    stopButton_ = CreateChild(Handle(), L"BUTTON", L"Stop", BS_PUSHBUTTON | WS_TABSTOP, kStopButtonId);
     for (HWND child : {nameLine_, statusLine_, playButton_, pauseButton_, stopButton_}) {
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     }
     RECT client{};
-    GetClientRect(window_, &client);
+    GetClientRect(Handle(), &client);
     LayOutChildren(client.right, client.bottom);
 }
 
@@ -228,9 +208,9 @@ void MediaPlayerPanel::Refresh() {
     SendMessageW(seekBar_, TBM_SETRANGEMAX, TRUE, seekEnd);
     EnableWindow(seekBar_, engine.HasOpenFile() && seekEnd > 0);
     if (engine.State() == PlaybackState::Playing) {
-        SetTimer(window_, kRefreshTimer, kRefreshMilliseconds, nullptr);
+        SetTimer(Handle(), kRefreshTimer, kRefreshMilliseconds, nullptr);
     } else {
-        KillTimer(window_, kRefreshTimer);
+        KillTimer(Handle(), kRefreshTimer);
     }
     RefreshTime();
     // The colour may have changed: repaint the display lines.

@@ -9,26 +9,25 @@
 
 #include <memory>
 
+#include "platform/win32/base_window.h"
 #include "platform/win32/directshow_engine.h"
 
 namespace orv {
 
-class MediaPlayerPanel {
+class MediaPlayerPanel : public win32::BaseWindow {
   public:
     // The rectangle is in pixels in the parent's client area; the owner converts from twips.
     MediaPlayerPanel(HWND parent, const RECT& bounds, int controlId);
-    ~MediaPlayerPanel();
-    MediaPlayerPanel(const MediaPlayerPanel&) = delete;
-    MediaPlayerPanel& operator=(const MediaPlayerPanel&) = delete;
+    ~MediaPlayerPanel() override;
 
-    HWND Handle() const { return window_; }
     DirectShowEngine& Engine() { return *engine_; }
     // The display's text colour as 0x00BBGGRR, system colours resolved.
     COLORREF DisplayTextColour() const;
 
+  protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
   private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void CreateChildren();
     void LayOutChildren(int width, int height);
     void Refresh();
@@ -36,7 +35,6 @@ class MediaPlayerPanel {
     void OnCommand(int id);
     void OnSeekBar(int request);
 
-    HWND window_ = nullptr;
     HWND nameLine_ = nullptr;
     HWND statusLine_ = nullptr;
     HWND seekBar_ = nullptr;
