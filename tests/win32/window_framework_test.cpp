@@ -142,7 +142,7 @@ TEST_F(SampleForm, EachControlIsAChildWindowOfItsKindWithTheCaptionAsWindowText)
     EXPECT_EQ(ClassOf(form.Control("Play")), L"Button");
     EXPECT_EQ(TextOf(form.Control("Play")), L"Play");
     EXPECT_EQ(TextOf(form.Control("Check1")), L"Disable ChatSends");
-    EXPECT_EQ(GetWindowLongW(form.Control("Check1"), GWL_STYLE) & BS_TYPEMASK, BS_AUTOCHECKBOX);
+    EXPECT_EQ(GetWindowLongW(form.Control("Check1"), GWL_STYLE) & BS_TYPEMASK, BS_3STATE);
     EXPECT_EQ(GetWindowLongW(form.Control("Text1"), GWL_STYLE) & ES_CENTER, static_cast<LONG>(ES_CENTER));
     // A line is painted, not a window.
     EXPECT_EQ(form.Control("Line1"), nullptr);

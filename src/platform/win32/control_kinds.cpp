@@ -58,9 +58,11 @@ std::optional<ChildWindowClass> ChildWindowClassOf(const ControlSpec& control) {
         case ControlKind::ListBox:
             return WithBorder({WC_LISTBOXW, LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL, 0}, control);
         case ControlKind::CheckBox:
-            return ChildWindowClass{WC_BUTTONW, BS_AUTOCHECKBOX | (control.flat ? BS_FLAT : 0u), 0};
+            // Three states; the window that holds it answers the clicks (FormControls::HandleCommand).
+            return ChildWindowClass{WC_BUTTONW, BS_3STATE | (control.flat ? BS_FLAT : 0u), 0};
         case ControlKind::OptionButton:
-            return ChildWindowClass{WC_BUTTONW, BS_AUTORADIOBUTTON | (control.flat ? BS_FLAT : 0u), 0};
+            // The window's option buttons are one group, whatever stands between them in the tab order.
+            return ChildWindowClass{WC_BUTTONW, BS_RADIOBUTTON | (control.flat ? BS_FLAT : 0u), 0};
         case ControlKind::PushButton:
             // Taken over by XPButton, which paints it.
             return ChildWindowClass{WC_BUTTONW, XPButton::kWindowStyle, 0};

@@ -22,6 +22,7 @@ bool TakesFocus(ControlKind kind) {
 void FormControls::Build(HWND parent, const WindowSpec& layout) {
     parent_ = parent;
     dpi_ = WindowDpi(parent);
+    windowBackColour_ = layout.back;
     windowBack_.reset(CreateSolidBrush(ToColorRef(layout.back)));
     controls_.clear();
 
@@ -121,6 +122,64 @@ std::string FormControls::NameOf(HWND child) const {
     return control ? control->layout.name : std::string{};
 }
 
+const ControlSpec* FormControls::Spec(std::string_view name) const {
+    const Control* control = FindNamed(name);
+    return control ? &control->layout : nullptr;
+}
+
+FormControls::Control* FormControls::FindNamed(std::string_view name) const {
+    for (const auto& control : controls_) {
+        if (control->layout.name == name) {
+            return control.get();
+        }
+    }
+    return nullptr;
+}
+
+void FormControls::SetForeColour(std::string_view name, OleColour colour) {
+    Control* control = FindNamed(name);
+    if (control == nullptr) {
+        return;
+    }
+    control->layout.fore = colour;
+    if (control->button) {
+        control->button->SetCaptionColour(colour);
+    } else if (control->layout.kind == ControlKind::Line) {
+        InvalidateRect(parent_, nullptr, TRUE);
+    } else if (control->window != nullptr) {
+        InvalidateRect(control->window, nullptr, TRUE);
+    }
+}
+
+void FormControls::SetBackColour(std::string_view name, OleColour colour) {
+    Control* control = FindNamed(name);
+    if (control == nullptr) {
+        return;
+    }
+    control->layout.back = colour;
+    control->backBrush.reset(CreateSolidBrush(ToColorRef(colour)));
+    if (control->button) {
+        control->button->SetFaceColour(colour);
+    } else if (control->window != nullptr) {
+        InvalidateRect(control->window, nullptr, TRUE);
+    }
+}
+
+void FormControls::SetWindowBackColour(OleColour colour) {
+    windowBackColour_ = colour;
+    windowBack_.reset(CreateSolidBrush(ToColorRef(colour)));
+    InvalidateRect(parent_, nullptr, TRUE);
+}
+
+void FormControls::SelectOption(std::string_view name) {
+    for (const auto& control : controls_) {
+        if (control->layout.kind == ControlKind::OptionButton && control->window != nullptr) {
+            const bool selected = control->layout.name == name;
+            SendMessageW(control->window, BM_SETCHECK, selected ? BST_CHECKED : BST_UNCHECKED, 0);
+        }
+    }
+}
+
 const FormControls::Control* FormControls::FindControl(HWND child) const {
     if (child == nullptr) {
         return nullptr;
@@ -168,7 +227,8 @@ void FormControls::PaintLines(HDC dc) const {
         UniquePen pen(CreatePen(PS_SOLID, width, ToColorRef(layout.fore)));
         const HGDIOBJ old = SelectObject(dc, pen.get());
         MoveToEx(dc, TwipsToPixels(layout.left, dpi_), TwipsToPixels(layout.top, dpi_), nullptr);
-        LineTo(dc, TwipsToPixels(layout.left + layout.width, dpi_), TwipsToPixels(layout.top + layout.height, dpi_));
+        LineTo(dc, TwipsToPixels(layout.left + layout.width, dpi_),
+               TwipsToPixels(layout.top + layout.height, dpi_));
         SelectObject(dc, old);
     }
 }
@@ -182,6 +242,13 @@ bool FormControls::HandleCommand(WPARAM wParam, LPARAM lParam) {
     // Copies: a handler may replace itself or destroy the window.
     const auto handler = control->onCommand;
     XPButton* const button = control->button.get();
+    if (notifyCode == BN_CLICKED && control->layout.kind == ControlKind::CheckBox) {
+        // The user only ticks and clears; grayed is the program's to set.
+        const bool ticked = SendMessageW(control->window, BM_GETCHECK, 0, 0) == BST_CHECKED;
+        SendMessageW(control->window, BM_SETCHECK, ticked ? BST_UNCHECKED : BST_CHECKED, 0);
+    } else if (notifyCode == BN_CLICKED && control->layout.kind == ControlKind::OptionButton) {
+        SelectOption(control->layout.name);
+    }
     if (button != nullptr && notifyCode == BN_CLICKED) {
         button->Clicked();
         if (handler) {
@@ -189,11 +256,11 @@ bool FormControls::HandleCommand(WPARAM wParam, LPARAM lParam) {
         }
         return true;
     }
-    if (!handler) {
-        return false;
+    if (handler) {
+        handler(notifyCode);
     }
-    handler(notifyCode);
-    return true;
+    return handler || control->layout.kind == ControlKind::CheckBox ||
+           control->layout.kind == ControlKind::OptionButton;
 }
 
 void FormControls::OnCommand(std::string_view name, std::function<void(int notifyCode)> handler) {

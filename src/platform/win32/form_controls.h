@@ -31,6 +31,18 @@ class FormControls {
 
     // The name of the control whose child window this is; empty for a window that is not one of them.
     std::string NameOf(HWND child) const;
+    // The named control's layout data as it is now (with the colours set since); nullptr when there is none.
+    const ControlSpec* Spec(std::string_view name) const;
+
+    // New colours, shown at once: fore is the text colour (a push button's caption, a line), back the
+    // background (a push button's face).
+    void SetForeColour(std::string_view name, OleColour colour);
+    void SetBackColour(std::string_view name, OleColour colour);
+    OleColour WindowBackColour() const { return windowBackColour_; }
+    void SetWindowBackColour(OleColour colour);
+
+    // Selects the named option button and clears the window's other option buttons: they are one group.
+    void SelectOption(std::string_view name);
 
     // Moves, resizes and re-fonts every control for a new DPI.
     void ApplyDpi(int dpi);
@@ -46,7 +58,8 @@ class FormControls {
     // WM_DRAWITEM: paints an owner-drawn control. Returns false when the item is none of these controls.
     bool DrawItem(const DRAWITEMSTRUCT& item) const;
 
-    // WM_COMMAND from a control: calls the handler registered for it. Returns false when none is.
+    // WM_COMMAND from a control: a click ticks or clears a check box and selects an option button; then
+    // calls the handler registered for the control. Returns false when the control is none of these.
     bool HandleCommand(WPARAM wParam, LPARAM lParam);
     void OnCommand(std::string_view name, std::function<void(int notifyCode)> handler);
 
@@ -60,10 +73,12 @@ class FormControls {
         std::unique_ptr<XPButton> button;
     };
     const Control* FindControl(HWND child) const;
+    Control* FindNamed(std::string_view name) const;
     void Place(Control& control) const;
 
     HWND parent_ = nullptr;
     int dpi_ = USER_DEFAULT_SCREEN_DPI;
+    OleColour windowBackColour_;
     UniqueBrush windowBack_;
     std::vector<std::unique_ptr<Control>> controls_;
 };

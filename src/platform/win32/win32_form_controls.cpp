@@ -1,0 +1,205 @@
+#include "platform/win32/win32_form_controls.h"
+
+#include <commctrl.h>
+
+#include "platform/win32/exception_barrier.h"
+#include "platform/win32/win32_check_box.h"
+#include "platform/win32/win32_list_box.h"
+#include "platform/win32/win32_text_box.h"
+
+namespace orv::win32 {
+
+namespace {
+
+constexpr UINT_PTR kMouseSubclassId = 0x4D44;  // "MD"
+
+// What every kind has: the caption is the window text, the rest comes from FormControls. A control whose
+// window is gone (the window was closed) reads empty and ignores changes.
+template <typename Interface>
+class Win32Control : public Interface {
+  public:
+    Win32Control(FormWindow& window, const ControlSpec& control)
+        : window_(window), name_(control.name), kind_(control.kind) {}
+
+    ControlKind Kind() const override { return kind_; }
+    Text Caption() const override {
+        if (const HWND child = Child()) {
+            return WindowText(child);
+        }
+        const ControlSpec* spec = Spec();
+        return spec ? spec->caption : Text{};
+    }
+    void SetCaption(const Text& caption) override {
+        if (const HWND child = Child()) {
+            SetWindowTextW(child, caption.c_str());
+        }
+    }
+    bool Enabled() const override {
+        if (const HWND child = Child()) {
+            return IsWindowEnabled(child) != FALSE;
+        }
+        const ControlSpec* spec = Spec();
+        return spec && spec->enabled;
+    }
+    void SetEnabled(bool enabled) override {
+        if (XPButton* button = window_.Controls().Button(name_)) {
+            button->SetEnabled(enabled);
+        } else if (const HWND child = Child()) {
+            EnableWindow(child, enabled ? TRUE : FALSE);
+        }
+    }
+    OleColour ForeColour() const override {
+        const ControlSpec* spec = Spec();
+        return spec ? spec->fore : OleColour{};
+    }
+    void SetForeColour(OleColour colour) override { window_.Controls().SetForeColour(name_, colour); }
+    OleColour BackColour() const override {
+        const ControlSpec* spec = Spec();
+        return spec ? spec->back : OleColour{};
+    }
+    void SetBackColour(OleColour colour) override { window_.Controls().SetBackColour(name_, colour); }
+
+  protected:
+    HWND Child() const { return window_.Handle() != nullptr ? window_.Control(name_) : nullptr; }
+    const ControlSpec* Spec() const { return window_.Controls().Spec(name_); }
+
+    FormWindow& window_;
+    std::string name_;
+    ControlKind kind_;
+};
+
+class Win32FormTextBox : public Win32Control<FormTextBox> {
+  public:
+    using Win32Control::Win32Control;
+};
+
+class Win32FormListBox : public Win32Control<FormListBox> {
+  public:
+    Win32FormListBox(FormWindow& window, const ControlSpec& control) : Win32Control(window, control) {
+        window_.Controls().OnCommand(name_, [this](int notifyCode) {
+            if (notifyCode == LBN_DBLCLK && onDoubleClick) {
+                const auto handler = onDoubleClick;  // a copy: the handler may replace itself
+                handler();
+            }
+        });
+        if (const HWND child = Child()) {
+            SetWindowSubclass(child, &Win32FormListBox::MouseProcedure, kMouseSubclassId,
+                              reinterpret_cast<DWORD_PTR>(this));
+        }
+    }
+    ~Win32FormListBox() override {
+        if (const HWND child = Child()) {
+            RemoveWindowSubclass(child, &Win32FormListBox::MouseProcedure, kMouseSubclassId);
+        }
+    }
+
+    int Count() const override { return List().Count(); }
+    Text Item(int index) const override { return List().Item(index); }
+    int ListIndex() const override { return Child() ? List().ListIndex() : -1; }
+    bool SetListIndex(int index) override { return Child() && List().SetListIndex(index); }
+    void AddItem(const Text& text) override { List().AddItem(text); }
+    void RemoveItem(int index) override { List().RemoveItem(index); }
+    void Clear() override { List().Clear(); }
+
+  private:
+    Win32ListBox List() const { return Win32ListBox(Child()); }
+
+    void MouseDown(MouseButton button) {
+        if (onMouseDown) {
+            const auto handler = onMouseDown;
+            handler(button);
+        }
+    }
+
+    static LRESULT CALLBACK MouseProcedure(HWND child, UINT message, WPARAM wParam, LPARAM lParam,
+                                           UINT_PTR id, DWORD_PTR self) {
+        auto* list = reinterpret_cast<Win32FormListBox*>(self);
+        switch (message) {
+            case WM_NCDESTROY:
+                RemoveWindowSubclass(child, &Win32FormListBox::MouseProcedure, id);
+                break;
+            case WM_RBUTTONDOWN:
+                // The right button leaves the selection as it was.
+                RunBehindBarrier([&] { list->MouseDown(MouseButton::Right); });
+                return 0;
+            case WM_LBUTTONDOWN:
+            case WM_MBUTTONDOWN: {
+                const LRESULT result = DefSubclassProc(child, message, wParam, lParam);
+                RunBehindBarrier([&] {
+                    list->MouseDown(message == WM_LBUTTONDOWN ? MouseButton::Left : MouseButton::Middle);
+                });
+                return result;
+            }
+            default:
+                break;
+        }
+        return DefSubclassProc(child, message, wParam, lParam);
+    }
+};
+
+class Win32FormCheckBox : public Win32Control<FormCheckBox> {
+  public:
+    using Win32Control::Win32Control;
+    int Value() const override { return Win32CheckBox(Child()).Value(); }
+    void SetValue(int value) override { Win32CheckBox(Child()).SetValue(value); }
+};
+
+class Win32FormOptionButton : public Win32Control<FormOptionButton> {
+  public:
+    using Win32Control::Win32Control;
+    bool Value() const override {
+        const HWND child = Child();
+        return child != nullptr && SendMessageW(child, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    }
+    void SetValue(bool selected) override {
+        if (selected) {
+            window_.Controls().SelectOption(name_);
+        } else if (const HWND child = Child()) {
+            SendMessageW(child, BM_SETCHECK, BST_UNCHECKED, 0);
+        }
+    }
+};
+
+class Win32FormPushButton : public Win32Control<FormPushButton> {
+  public:
+    Win32FormPushButton(FormWindow& window, const ControlSpec& control) : Win32Control(window, control) {
+        if (XPButton* button = window_.Controls().Button(name_)) {
+            button->onClick = [this] {
+                if (onClick) {
+                    const auto handler = onClick;
+                    handler();
+                }
+            };
+        }
+    }
+};
+
+// Labels, lines and panels: only what every control has.
+class Win32FormPlainControl : public Win32Control<FormControl> {
+  public:
+    using Win32Control::Win32Control;
+};
+
+}  // namespace
+
+std::unique_ptr<FormControl> MakeFormControl(FormWindow& window, const ControlSpec& control) {
+    switch (control.kind) {
+        case ControlKind::TextBox:
+            return std::make_unique<Win32FormTextBox>(window, control);
+        case ControlKind::ListBox:
+            return std::make_unique<Win32FormListBox>(window, control);
+        case ControlKind::CheckBox:
+            return std::make_unique<Win32FormCheckBox>(window, control);
+        case ControlKind::OptionButton:
+            return std::make_unique<Win32FormOptionButton>(window, control);
+        case ControlKind::PushButton:
+            return std::make_unique<Win32FormPushButton>(window, control);
+        case ControlKind::Label:
+        case ControlKind::Line:
+        case ControlKind::Panel:
+            break;
+    }
+    return std::make_unique<Win32FormPlainControl>(window, control);
+}
+
+}  // namespace orv::win32

@@ -1,0 +1,242 @@
+#pragma once
+// Windows in memory, made from their layout data: controls hold their values and colours as the real ones
+// do (one option group per window, a check box with three states, a disabled button takes no press), and the
+// test plays the user: it presses buttons, double-clicks and right-clicks lists, chooses items of the menu
+// that is open, and closes windows with their close box.
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "fakes/fake_controls.h"
+#include "platform/form.h"
+
+namespace orv::testing {
+
+template <typename Interface>
+class FakeControl : public Interface {
+  public:
+    explicit FakeControl(const ControlSpec& control)
+        : kind(control.kind),
+          caption(control.caption),
+          enabled(control.enabled),
+          fore(control.fore),
+          back(control.back) {}
+
+    ControlKind Kind() const override { return kind; }
+    Text Caption() const override { return caption; }
+    void SetCaption(const Text& value) override { caption = value; }
+    bool Enabled() const override { return enabled; }
+    void SetEnabled(bool value) override { enabled = value; }
+    OleColour ForeColour() const override { return fore; }
+    void SetForeColour(OleColour colour) override { fore = colour; }
+    OleColour BackColour() const override { return back; }
+    void SetBackColour(OleColour colour) override { back = colour; }
+
+    ControlKind kind;
+    Text caption;
+    bool enabled;
+    OleColour fore;
+    OleColour back;
+};
+
+class FakeFormListBox : public FakeControl<FormListBox> {
+  public:
+    using FakeControl::FakeControl;
+    int Count() const override { return list.Count(); }
+    Text Item(int index) const override { return list.Item(index); }
+    int ListIndex() const override { return list.ListIndex(); }
+    bool SetListIndex(int index) override { return list.SetListIndex(index); }
+    void AddItem(const Text& text) override { list.AddItem(text); }
+    void RemoveItem(int index) override { list.RemoveItem(index); }
+    void Clear() override { list.Clear(); }
+
+    FakeListBox list;
+};
+
+class FakeFormCheckBox : public FakeControl<FormCheckBox> {
+  public:
+    using FakeControl::FakeControl;
+    int Value() const override { return value; }
+    void SetValue(int v) override { value = v; }
+    int value = 0;
+};
+
+class FakeForm;
+
+class FakeFormOptionButton : public FakeControl<FormOptionButton> {
+  public:
+    FakeFormOptionButton(const ControlSpec& control, FakeForm& form) : FakeControl(control), form_(form) {}
+    bool Value() const override { return selected; }
+    void SetValue(bool value) override;
+    bool selected = false;
+
+  private:
+    FakeForm& form_;
+};
+
+class FakeForm : public Form {
+  public:
+    // A window made by a factory is listed there while it lives.
+    explicit FakeForm(const WindowSpec& layout, const Form* ownerForm = nullptr,
+                      std::vector<FakeForm*>* living = nullptr)
+        : owner(ownerForm), backColour(layout.back), name_(layout.name), living_(living) {
+        for (const ControlSpec& control : layout.controls) {
+            AddControl(control.name, Make(control));
+        }
+        if (living_ != nullptr) {
+            living_->push_back(this);
+        }
+    }
+    ~FakeForm() override {
+        if (living_ != nullptr) {
+            std::erase(*living_, this);
+        }
+    }
+
+    const std::string& Name() const override { return name_; }
+    void Show() override {
+        if (exists && !visible) {
+            visible = true;
+            ++shows;
+        }
+    }
+    void Hide() override { visible = false; }
+    bool IsVisible() const override { return visible; }
+    bool Exists() const override { return exists; }
+    OleColour BackColour() const override { return backColour; }
+    void SetBackColour(OleColour colour) override { backColour = colour; }
+    Picture BackPicture() const override { return picture; }
+    void SetBackPicture(Picture value) override { picture = std::move(value); }
+    void PopUpMenu(const Menu& menu) override { openMenu = menu; }
+
+    // The user's part. Presses the button; false when it takes no press (disabled, or the window is gone).
+    bool Press(std::string_view button) {
+        FormPushButton& pushButton = PushButtonNamed(button);
+        if (!exists || !pushButton.Enabled()) {
+            return false;
+        }
+        if (const auto handler = pushButton.onClick) {
+            handler();
+        }
+        return true;
+    }
+    void DoubleClick(std::string_view list) {
+        if (const auto handler = ListBoxNamed(list).onDoubleClick) {
+            handler();
+        }
+    }
+    void MouseDown(std::string_view list, MouseButton button) {
+        if (const auto handler = ListBoxNamed(list).onMouseDown) {
+            handler(button);
+        }
+    }
+    // Chooses an item (of a submenu too) of the open menu; the menu closes. False when no menu is open or it
+    // has no such item.
+    bool ChooseMenuItem(const std::string& item) {
+        if (!openMenu) {
+            return false;
+        }
+        const Menu menu = std::move(*openMenu);
+        openMenu.reset();
+        const MenuItem* chosen = FindMenuItem(menu.items, item);
+        if (chosen == nullptr) {
+            return false;
+        }
+        if (chosen->onClick) {
+            chosen->onClick();
+        }
+        return true;
+    }
+    void DismissMenu() { openMenu.reset(); }
+    // The close box: the window is destroyed after its handler.
+    void CloseBox() {
+        if (const auto handler = onClose) {
+            handler();
+        }
+        Destroy();
+    }
+    void EndSession() {
+        if (const auto handler = onSessionEnd) {
+            handler();
+        }
+    }
+    void Destroy() {
+        if (!exists) {
+            return;
+        }
+        visible = false;
+        exists = false;
+        if (const auto handler = onDestroy) {
+            handler();
+        }
+    }
+
+    const Form* owner;
+    bool visible = false;
+    bool exists = true;
+    int shows = 0;
+    OleColour backColour;
+    Picture picture;
+    std::optional<Menu> openMenu;
+
+  private:
+    std::unique_ptr<FormControl> Make(const ControlSpec& control) {
+        switch (control.kind) {
+            case ControlKind::TextBox:
+                return std::make_unique<FakeControl<FormTextBox>>(control);
+            case ControlKind::ListBox:
+                return std::make_unique<FakeFormListBox>(control);
+            case ControlKind::CheckBox:
+                return std::make_unique<FakeFormCheckBox>(control);
+            case ControlKind::OptionButton:
+                optionNames_.push_back(control.name);
+                return std::make_unique<FakeFormOptionButton>(control, *this);
+            case ControlKind::PushButton:
+                return std::make_unique<FakeControl<FormPushButton>>(control);
+            default:
+                return std::make_unique<FakeControl<FormControl>>(control);
+        }
+    }
+
+    friend class FakeFormOptionButton;
+    std::string name_;
+    std::vector<FakeForm*>* living_;
+    std::vector<std::string> optionNames_;
+};
+
+inline void FakeFormOptionButton::SetValue(bool value) {
+    if (value) {
+        // One group per window: the others clear.
+        for (const auto& name : form_.optionNames_) {
+            auto& other = static_cast<FakeFormOptionButton&>(form_.OptionButtonNamed(name));
+            other.selected = false;
+        }
+    }
+    selected = value;
+}
+
+// Makes fake windows; each is listed while it lives.
+class FakeFormFactory : public FormFactory {
+  public:
+    std::unique_ptr<Form> Create(const WindowSpec& layout, const Form* owner) override {
+        ++created[layout.name];
+        return std::make_unique<FakeForm>(layout, owner, &living);
+    }
+
+    // The living window of that name made last; nullptr when there is none.
+    FakeForm* Latest(const std::string& name) const {
+        for (auto it = living.rbegin(); it != living.rend(); ++it) {
+            if ((*it)->Name() == name) {
+                return *it;
+            }
+        }
+        return nullptr;
+    }
+
+    std::map<std::string, int> created;
+    std::vector<FakeForm*> living;
+};
+
+}  // namespace orv::testing
