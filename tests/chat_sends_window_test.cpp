@@ -2,80 +2,85 @@
 
 #include <gtest/gtest.h>
 
-#include "fakes/fake_chat_sends_form.h"
+#include "fakes/fake_form.h"
 #include "player/chat_sends_switch.h"
 
 namespace orv {
 namespace {
 
-using testing::FakeChatSendsFormFactory;
+using testing::FakeForm;
+using testing::FakeFormFactory;
 
 class ChatSendsWindowTest : public ::testing::Test {
   protected:
-    FakeChatSendsFormFactory factory;
-    ChatSendsWindow chatSends{factory};
+    // The frmChatSends that lives now.
+    FakeForm& Window() { return *forms.Latest("frmChatSends"); }
+    int Made() { return forms.created["frmChatSends"]; }
+
+    FakeFormFactory forms;
+    ChatSendsWindow chatSends{forms, nullptr};
     ChatSendsSwitch announcementSwitch{chatSends};
 };
 
 TEST_F(ChatSendsWindowTest, ReadingASettingCreatesTheWindowHiddenOnce) {
     EXPECT_FALSE(chatSends.Exists());
     EXPECT_TRUE(announcementSwitch.IsClear());
-    ASSERT_EQ(factory.created.size(), 1u);
-    EXPECT_FALSE(factory.Latest().visible);
-    chatSends.Settings().Text1().SetText(L"<b>");
-    EXPECT_EQ(factory.created.size(), 1u);
-    EXPECT_EQ(factory.Latest().text1.text, L"<b>");
+    ASSERT_EQ(Made(), 1);
+    EXPECT_FALSE(Window().IsVisible());
+    chatSends.Text1().SetText(L"<b>");
+    EXPECT_EQ(Made(), 1);
+    EXPECT_EQ(Window().TextBoxNamed("Text1").GetText(), L"<b>");
 }
 
 TEST_F(ChatSendsWindowTest, TheChatSendsButtonShowsTheOneWindow) {
     chatSends.Show();
-    ASSERT_EQ(factory.created.size(), 1u);
-    EXPECT_TRUE(factory.Latest().visible);
+    ASSERT_EQ(Made(), 1);
+    EXPECT_TRUE(Window().IsVisible());
     chatSends.Show();
-    EXPECT_EQ(factory.created.size(), 1u);
-    EXPECT_TRUE(factory.Latest().visible);
+    EXPECT_EQ(Made(), 1);
+    EXPECT_EQ(Window().shows, 1) << "a visible window is not shown (activated) again";
 }
 
 TEST_F(ChatSendsWindowTest, OkHidesTheWindowAndKeepsWhatWasEntered) {
     chatSends.Show();
-    auto& form = factory.Latest();
-    form.text1.SetText(L"Now: ");
-    form.check1.SetValue(1);
-    form.onOk();
-    EXPECT_FALSE(form.visible);
+    Window().TextBoxNamed("Text1").SetText(L"Now: ");
+    Window().CheckBoxNamed("Check1").SetValue(1);
+    ASSERT_TRUE(Window().Press("XPButton1"));
+    EXPECT_FALSE(Window().IsVisible());
     EXPECT_FALSE(announcementSwitch.IsClear());
-    EXPECT_EQ(chatSends.Settings().Text1().GetText(), L"Now: ");
+    EXPECT_EQ(chatSends.Text1().GetText(), L"Now: ");
     chatSends.Show();
-    EXPECT_EQ(factory.created.size(), 1u);
-    EXPECT_EQ(factory.Latest().check1.value, 1);
+    EXPECT_EQ(Made(), 1);
+    EXPECT_EQ(Window().CheckBoxNamed("Check1").Value(), 1);
 }
 
 TEST_F(ChatSendsWindowTest, TheCloseBoxDiscardsTheSettings) {
     chatSends.Show();
-    auto& form = factory.Latest();
-    form.text1.SetText(L"before");
-    form.text2.SetText(L"after");
-    form.check1.SetValue(1);
-    form.CloseBox();
+    Window().TextBoxNamed("Text1").SetText(L"before");
+    Window().TextBoxNamed("Text2").SetText(L"after");
+    Window().CheckBoxNamed("Check1").SetValue(1);
+    Window().CloseBox();
     EXPECT_FALSE(chatSends.Exists());
 
     EXPECT_TRUE(announcementSwitch.IsClear());
-    ASSERT_EQ(factory.created.size(), 2u);
-    EXPECT_FALSE(factory.Latest().visible);
-    EXPECT_EQ(chatSends.Settings().Text1().GetText(), L"");
-    EXPECT_EQ(chatSends.Settings().Text2().GetText(), L"");
+    ASSERT_EQ(Made(), 2);
+    EXPECT_FALSE(Window().IsVisible());
+    EXPECT_EQ(chatSends.Text1().GetText(), L"");
+    EXPECT_EQ(chatSends.Text2().GetText(), L"");
 }
 
 TEST_F(ChatSendsWindowTest, AClosedWindowIsDestroyedOnlyAfterItsOwnHandlerReturns) {
     chatSends.Show();
-    factory.Latest().CloseBox();
-    EXPECT_EQ(factory.destroyed, 0);
-    chatSends.Settings();
-    EXPECT_EQ(factory.destroyed, 1);
+    FakeForm* closed = &Window();
+    closed->CloseBox();
+    EXPECT_EQ(forms.living, (std::vector<FakeForm*>{closed}));
+    chatSends.Check1();
+    ASSERT_EQ(forms.living.size(), 1u);
+    EXPECT_EQ(Made(), 2);
 }
 
 TEST_F(ChatSendsWindowTest, OnlyAClearSwitchLetsAnnouncementsThrough) {
-    auto& check1 = chatSends.Settings().Check1();
+    auto& check1 = chatSends.Check1();
     check1.SetValue(0);
     EXPECT_TRUE(announcementSwitch.IsClear());
     check1.SetValue(1);

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "fakes/fake_chat_sender.h"
-#include "fakes/fake_chat_sends_form.h"
 #include "fakes/fake_controls.h"
 #include "fakes/fake_dialogs.h"
+#include "fakes/fake_form.h"
 #include "fakes/fake_media_engine.h"
 #include "player/engine_events.h"
 
@@ -13,8 +13,8 @@ namespace orv {
 namespace {
 
 using testing::FakeChatSender;
-using testing::FakeChatSendsFormFactory;
 using testing::FakeDialogs;
+using testing::FakeFormFactory;
 using testing::FakeListBox;
 using testing::FakeMediaEngine;
 using testing::FakeTextBox;
@@ -25,9 +25,11 @@ class NowPlayingTest : public ::testing::Test {
     NowPlayingTest() { BindEngineEvents(engine, navigation, announcer); }
 
     void SetTexts(const Text& before, const Text& after) {
-        chatSends.Settings().Text1().SetText(before);
-        chatSends.Settings().Text2().SetText(after);
+        chatSends.Text1().SetText(before);
+        chatSends.Text2().SetText(after);
     }
+    // The frmChatSends that lives now.
+    testing::FakeForm& Window() { return *forms.Latest("frmChatSends"); }
     void PlayEntry(int index) {
         List1.SetListIndex(index);
         playback.PlaySelectedEntry();
@@ -39,8 +41,8 @@ class NowPlayingTest : public ::testing::Test {
     FakeMediaEngine engine;
     FakeDialogs dialogs;
     FakeChatSender chat;
-    FakeChatSendsFormFactory factory;
-    ChatSendsWindow chatSends{factory};
+    FakeFormFactory forms;
+    ChatSendsWindow chatSends{forms, nullptr};
     Playback playback{List1, Text1, Text2, engine, [] { return Text{L"C:\\Music"}; }, dialogs};
     Navigation navigation{List1, playback, engine, dialogs};
     NowPlayingAnnouncer announcer{chatSends, Text1, chat};
@@ -63,9 +65,9 @@ TEST_F(NowPlayingTest, TextsFrameTheNameAsTheyAreWithNothingBetween) {
 TEST_F(NowPlayingTest, NowPlayingTextReadsTheFieldsWhenItIsBuilt) {
     Text1.SetText(L"x.mp3");
     SetTexts(L"[", L"]");
-    EXPECT_EQ(NowPlayingText(chatSends.Settings(), Text1), L"[x.mp3]");
+    EXPECT_EQ(NowPlayingText(chatSends, Text1), L"[x.mp3]");
     Text1.SetText(L"Artist : Song");
-    EXPECT_EQ(NowPlayingText(chatSends.Settings(), Text1), L"[Artist : Song]");
+    EXPECT_EQ(NowPlayingText(chatSends, Text1), L"[Artist : Song]");
 }
 
 TEST_F(NowPlayingTest, TheSameEntryPlayedTwiceIsAnnouncedTwice) {
@@ -83,7 +85,7 @@ TEST_F(NowPlayingTest, EveryFileThatOpensIsAnnouncedOnce) {
 }
 
 TEST_F(NowPlayingTest, DisableChatSendsSilencesTheAnnouncement) {
-    chatSends.Settings().Check1().SetValue(1);
+    chatSends.Check1().SetValue(1);
     PlayEntry(0);
     navigation.Step(kTrayNextSong);
     engine.FireEndOfStream();
@@ -93,25 +95,25 @@ TEST_F(NowPlayingTest, DisableChatSendsSilencesTheAnnouncement) {
 
 TEST_F(NowPlayingTest, TheFirstAnnouncementCreatesTheSettingsWindowHidden) {
     PlayEntry(0);
-    ASSERT_EQ(factory.created.size(), 1u);
-    EXPECT_FALSE(factory.Latest().visible);
+    ASSERT_EQ(forms.created["frmChatSends"], 1);
+    EXPECT_FALSE(Window().IsVisible());
     PlayEntry(1);
-    EXPECT_EQ(factory.created.size(), 1u);
+    EXPECT_EQ(forms.created["frmChatSends"], 1);
 }
 
 TEST_F(NowPlayingTest, TickedThenOkKeepsTheSongsUnannounced) {
     chatSends.Show();
-    factory.Latest().check1.SetValue(1);
-    factory.Latest().onOk();
+    Window().CheckBoxNamed("Check1").SetValue(1);
+    Window().Press("XPButton1");
     PlayEntry(0);
     EXPECT_TRUE(chat.sent.empty());
 }
 
 TEST_F(NowPlayingTest, TickedThenClosedAnnouncesTheNextSongAgain) {
     chatSends.Show();
-    factory.Latest().check1.SetValue(1);
-    factory.Latest().text1.SetText(L"lost ");
-    factory.Latest().CloseBox();
+    Window().CheckBoxNamed("Check1").SetValue(1);
+    Window().TextBoxNamed("Text1").SetText(L"lost ");
+    Window().CloseBox();
     PlayEntry(0);
     EXPECT_EQ(chat.sent, (std::vector<Text>{L"Artist - Song.mp3"}));
 }
@@ -119,7 +121,7 @@ TEST_F(NowPlayingTest, TickedThenClosedAnnouncesTheNextSongAgain) {
 TEST_F(NowPlayingTest, ATextChangedInTheOpenWindowCountsFromTheNextSong) {
     chatSends.Show();
     PlayEntry(0);
-    factory.Latest().text2.SetText(L" !");
+    Window().TextBoxNamed("Text2").SetText(L" !");
     PlayEntry(1);
     EXPECT_EQ(chat.sent, (std::vector<Text>{L"Artist - Song.mp3", L"b.mp3 !"}));
 }

@@ -9,7 +9,7 @@ class ChatSendsSwitch : public AnnouncementSwitch {
   public:
     explicit ChatSendsSwitch(ChatSendsWindow& chatSends) : chatSends_(chatSends) {}
     // Clear (0) means the announcements are sent; ticked or grayed suppresses them.
-    bool IsClear() override { return chatSends_.Settings().Check1().Value() == 0; }
+    bool IsClear() override { return chatSends_.Check1().Value() == 0; }
 
   private:
     ChatSendsWindow& chatSends_;

@@ -1,26 +1,13 @@
 #include "player/chat_sends_window.h"
 
+#include "player/chat_sends_layout.h"
+
 namespace orv {
 
-ChatSendsForm& ChatSendsWindow::Form() {
-    closedForm_.reset();
-    if (!form_) {
-        form_ = factory_.Create();
-        form_->onOk = [this] { Ok(); };
-        form_->onClosed = [this] { Closed(); };
-    }
-    return *form_;
-}
-
-void ChatSendsWindow::Ok() {
-    if (form_) {
-        form_->Hide();
-    }
-}
-
-void ChatSendsWindow::Closed() {
-    // Discards what was entered: the next use creates the window afresh.
-    closedForm_ = std::move(form_);
-}
+ChatSendsWindow::ChatSendsWindow(FormFactory& forms, const Form* owner)
+    : frmChatSends_(forms, ChatSendsWindowSpec(), owner, [](Form& form) {
+          // "OK" hides the window and keeps what was entered.
+          form.PushButtonNamed("XPButton1").onClick = [&form] { form.Hide(); };
+      }) {}
 
 }  // namespace orv

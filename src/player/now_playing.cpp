@@ -4,7 +4,7 @@
 
 namespace orv {
 
-Text NowPlayingText(ChatSendsSettings& chatSends, const TextBox& nowPlayingName) {
+Text NowPlayingText(ChatSendsWindow& chatSends, const TextBox& nowPlayingName) {
     return chatSends.Text1().GetText() + nowPlayingName.GetText() + chatSends.Text2().GetText();
 }
 
@@ -12,7 +12,7 @@ void NowPlayingAnnouncer::MediaPlayer1_NewStream() {
     if (!ChatSendsSwitch(chatSends_).IsClear()) {
         return;
     }
-    chat_.ChatSend(NowPlayingText(chatSends_.Settings(), nowPlayingName_));
+    chat_.ChatSend(NowPlayingText(chatSends_, nowPlayingName_));
 }
 
 }  // namespace orv

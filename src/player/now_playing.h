@@ -7,7 +7,7 @@
 namespace orv {
 
 // frmChatSends' Text1, the main window's now-playing name and frmChatSends' Text2, with nothing between them.
-Text NowPlayingText(ChatSendsSettings& chatSends, const TextBox& nowPlayingName);
+Text NowPlayingText(ChatSendsWindow& chatSends, const TextBox& nowPlayingName);
 
 class NowPlayingAnnouncer {
   public:

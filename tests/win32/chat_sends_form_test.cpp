@@ -1,9 +1,10 @@
 // frmChatSends as a real window behind the portable ChatSendsWindow: made hidden with its initial values,
 // "OK" hides it and keeps what was entered, the close box discards it.
-#include "platform/win32/win32_chat_sends_form.h"
+#include "player/chat_sends_window.h"
 
 #include <gtest/gtest.h>
 
+#include "platform/win32/win32_form.h"
 #include "player/chat_sends_switch.h"
 #include "win32/ui_test_support.h"
 
@@ -44,8 +45,8 @@ class ChatSendsFormTest : public ::testing::Test {
         return count;
     }
 
-    Win32ChatSendsFormFactory factory{nullptr};
-    ChatSendsWindow frmChatSends{factory};
+    Win32FormFactory factory;
+    ChatSendsWindow frmChatSends{factory, nullptr};
     ChatSendsSwitch disableChatSends{frmChatSends};
 };
 
@@ -58,13 +59,13 @@ TEST_F(ChatSendsFormTest, IsMadeHiddenOnFirstReadAsAToolWindowWithItsInitialValu
     EXPECT_NE(exStyle & WS_EX_TOOLWINDOW, 0);
     EXPECT_EQ(exStyle & WS_EX_APPWINDOW, 0);
     EXPECT_EQ(GetWindowLongW(window, GWL_STYLE) & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0);
-    EXPECT_EQ(frmChatSends.Settings().Text1().GetText(), L"");
-    EXPECT_EQ(frmChatSends.Settings().Text2().GetText(), L"");
-    EXPECT_EQ(frmChatSends.Settings().Check1().Value(), 0);
+    EXPECT_EQ(frmChatSends.Text1().GetText(), L"");
+    EXPECT_EQ(frmChatSends.Text2().GetText(), L"");
+    EXPECT_EQ(frmChatSends.Check1().Value(), 0);
 }
 
 TEST_F(ChatSendsFormTest, LabelsSayWhichTextGoesBeforeAndWhichAfterTheSong) {
-    frmChatSends.Settings();
+    frmChatSends.Window();
     const HWND window = FindChatSends();
     ASSERT_NE(window, nullptr);
     EXPECT_NE(Control(window, L"Static", L"Text before song"), nullptr);
@@ -88,8 +89,8 @@ TEST_F(ChatSendsFormTest, OkHidesTheWindowAndKeepsWhatWasEntered) {
     ASSERT_TRUE(PumpUntil([window] { return !IsWindowVisible(window); }));
     EXPECT_TRUE(IsWindow(window));
     EXPECT_EQ(FindChatSends(), window);
-    EXPECT_EQ(frmChatSends.Settings().Text1().GetText(), L"<b>now: ");
-    EXPECT_EQ(frmChatSends.Settings().Text2().GetText(), L" :)");
+    EXPECT_EQ(frmChatSends.Text1().GetText(), L"<b>now: ");
+    EXPECT_EQ(frmChatSends.Text2().GetText(), L" :)");
     EXPECT_FALSE(disableChatSends.IsClear());
 }
 
@@ -109,7 +110,7 @@ TEST_F(ChatSendsFormTest, TheCloseBoxDiscardsTheWindowAndTheNextReadStartsAfresh
     const HWND again = FindChatSends();
     ASSERT_NE(again, nullptr);
     EXPECT_FALSE(IsWindowVisible(again));
-    EXPECT_EQ(frmChatSends.Settings().Text1().GetText(), L"");
+    EXPECT_EQ(frmChatSends.Text1().GetText(), L"");
 }
 
 TEST_F(ChatSendsFormTest, ShowingTwiceShowsOneWindow) {

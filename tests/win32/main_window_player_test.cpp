@@ -1,6 +1,6 @@
 // The player on frmJubo: its controls where the layout puts them, the playlist's double-click and right-click
 // menu, and the buttons bound to playing, muting, stepping and "Chat Sends".
-#include "platform/win32/jubo_player.h"
+#include "app/jubo_player.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +11,9 @@
 #include "fakes/fake_chat_sender.h"
 #include "fakes/fake_dialogs.h"
 #include "platform/win32/dpi.h"
+#include "platform/win32/win32_engine_panels.h"
+#include "platform/win32/win32_folders.h"
+#include "platform/win32/win32_form.h"
 #include "win32/engine_test_support.h"
 #include "win32/ui_test_support.h"
 
@@ -26,6 +29,7 @@ using testing::TextOf;
 struct MenuWatch {
     bool seen = false;
     std::vector<std::wstring> items;
+    std::vector<WPARAM> keys;  // pressed in the menu; none: the menu is closed
 };
 MenuWatch menuWatch;
 
@@ -43,22 +47,31 @@ void CALLBACK WatchForMenu(HWND, UINT, UINT_PTR, DWORD) {
             GetMenuStringW(menu, static_cast<UINT>(i), text, 64, MF_BYPOSITION);
             menuWatch.items.push_back(text);
         }
+        for (const WPARAM key : menuWatch.keys) {
+            PostMessageW(menuWindow, WM_KEYDOWN, key, 0);
+        }
     }
-    EndMenu();
+    if (menuWatch.keys.empty()) {
+        EndMenu();
+    }
 }
 
 class MainWindowPlayer : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(SUCCEEDED(apartment.Result()));
-        ASSERT_TRUE(frmJubo.Create(MainWindowSpec(), {.visible = true}));
-        player = std::make_unique<JuboPlayer>(frmJubo, dialogs, chat);
+        form = forms.Create(MainWindowSpec(), nullptr);
+        ASSERT_TRUE(form->Exists());
+        form->Show();
+        player = std::make_unique<JuboPlayer>(*form, forms, *panels, folders, dialogs, chat);
         menuWatch = {};
     }
     void TearDown() override {
         player.reset();
-        frmJubo.Destroy();
+        panels.reset();
+        form.reset();
     }
+    FormWindow& frmJubo() { return Win32Form::Of(form.get())->Window(); }
 
     void Fill(std::initializer_list<const wchar_t*> entries) {
         for (const wchar_t* entry : entries) {
@@ -66,24 +79,24 @@ class MainWindowPlayer : public ::testing::Test {
         }
     }
     void Click(const char* button) {
-        const HWND window = frmJubo.Control(button);
+        const HWND window = frmJubo().Control(button);
         ASSERT_NE(window, nullptr) << button;
         SendMessageW(window, BM_CLICK, 0, 0);
     }
     LPARAM PointOnEntry(int index) {
         RECT item{};
-        SendMessageW(frmJubo.Control("List1"), LB_GETITEMRECT, static_cast<WPARAM>(index),
+        SendMessageW(frmJubo().Control("List1"), LB_GETITEMRECT, static_cast<WPARAM>(index),
                      reinterpret_cast<LPARAM>(&item));
         return MAKELPARAM(item.left + 5, item.top + 2);
     }
     // Sends the mouse message to List1 with a watch running that closes any menu it opens.
     void MouseOnList(UINT message, LPARAM at) {
         const UINT_PTR timer = SetTimer(nullptr, 0, 50, &WatchForMenu);
-        SendMessageW(frmJubo.Control("List1"), message, message == WM_RBUTTONDOWN ? MK_RBUTTON : MK_LBUTTON,
+        SendMessageW(frmJubo().Control("List1"), message, message == WM_RBUTTONDOWN ? MK_RBUTTON : MK_LBUTTON,
                      at);
         KillTimer(nullptr, timer);
     }
-    Text Field(const char* name) { return TextOf(frmJubo.Control(name)); }
+    Text Field(const char* name) { return TextOf(frmJubo().Control(name)); }
     std::vector<Text> Messages() const {
         std::vector<Text> texts;
         for (const auto& shown : dialogs.shown) {
@@ -95,12 +108,15 @@ class MainWindowPlayer : public ::testing::Test {
     orv::testing::ComApartment apartment;
     orv::testing::FakeDialogs dialogs;
     orv::testing::FakeChatSender chat;
-    FormWindow frmJubo;
+    Win32FormFactory forms;
+    std::unique_ptr<Form> form;
+    std::unique_ptr<Win32EnginePanels> panels = std::make_unique<Win32EnginePanels>();
+    Win32Folders folders;
     std::unique_ptr<JuboPlayer> player;
 };
 
 TEST_F(MainWindowPlayer, ThePlayerControlsSitAtTheirLayoutPositionsWithTheirCaptions) {
-    const int dpi = WindowDpi(frmJubo.Handle());
+    const int dpi = WindowDpi(frmJubo().Handle());
     const WindowSpec layout = MainWindowSpec();
     const std::vector<std::pair<const char*, const wchar_t*>> expected = {
         {"List1", L""},
@@ -116,7 +132,7 @@ TEST_F(MainWindowPlayer, ThePlayerControlsSitAtTheirLayoutPositionsWithTheirCapt
         SCOPED_TRACE(name);
         const ControlSpec* control = layout.Find(name);
         ASSERT_NE(control, nullptr);
-        const HWND window = frmJubo.Control(name);
+        const HWND window = frmJubo().Control(name);
         ASSERT_NE(window, nullptr);
         EXPECT_TRUE(IsWindowVisible(window));
         const RECT rect = RectInParent(window);
@@ -128,29 +144,29 @@ TEST_F(MainWindowPlayer, ThePlayerControlsSitAtTheirLayoutPositionsWithTheirCapt
             EXPECT_EQ(TextOf(window), caption);
         }
     }
-    EXPECT_EQ(ClassOf(frmJubo.Control("XPButton1")), L"Button");
-    EXPECT_EQ(ClassOf(frmJubo.Control("List1")), L"ListBox");
+    EXPECT_EQ(ClassOf(frmJubo().Control("XPButton1")), L"Button");
+    EXPECT_EQ(ClassOf(frmJubo().Control("List1")), L"ListBox");
 }
 
 TEST_F(MainWindowPlayer, MediaPlayer1IsTheEnginesPanel) {
-    EXPECT_EQ(frmJubo.Control("MediaPlayer1"), player->MediaPlayer1().Handle());
-    EXPECT_EQ(GetParent(player->MediaPlayer1().Handle()), frmJubo.Handle());
-    EXPECT_EQ(frmJubo.Controls().NameOf(player->MediaPlayer1().Handle()), "MediaPlayer1");
+    EXPECT_EQ(frmJubo().Control("MediaPlayer1"), panels->Panels().front()->Handle());
+    EXPECT_EQ(GetParent(panels->Panels().front()->Handle()), frmJubo().Handle());
+    EXPECT_EQ(frmJubo().Controls().NameOf(panels->Panels().front()->Handle()), "MediaPlayer1");
 }
 
 TEST_F(MainWindowPlayer, ADoubleClickOnAnEntryLoadsItThroughTheCurrentDirectory) {
     Fill({L"one.mp3", L"two.mp3", L"three.mp3"});
     const LPARAM at = PointOnEntry(1);
-    SendMessageW(frmJubo.Control("List1"), WM_LBUTTONDOWN, MK_LBUTTON, at);
-    SendMessageW(frmJubo.Control("List1"), WM_LBUTTONUP, 0, at);
-    SendMessageW(frmJubo.Control("List1"), WM_LBUTTONDBLCLK, MK_LBUTTON, at);
-    SendMessageW(frmJubo.Control("List1"), WM_LBUTTONUP, 0, at);
+    SendMessageW(frmJubo().Control("List1"), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageW(frmJubo().Control("List1"), WM_LBUTTONUP, 0, at);
+    SendMessageW(frmJubo().Control("List1"), WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    SendMessageW(frmJubo().Control("List1"), WM_LBUTTONUP, 0, at);
 
     EXPECT_EQ(Field("Text1"), L"two.mp3");
     const Text directory = player->frmAddDir().Dir1Path();
-    EXPECT_EQ(directory, ProcessCurrentDirectory());
+    EXPECT_EQ(directory, Win32Folders().CurrentDirectory());
     EXPECT_EQ(Field("Text2"), directory + L"\\two.mp3");
-    EXPECT_EQ(player->MediaPlayer1().Engine().FileName(), directory + L"\\two.mp3");
+    EXPECT_EQ(player->MediaPlayer1().FileName(), directory + L"\\two.mp3");
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
@@ -175,25 +191,29 @@ TEST_F(MainWindowPlayer, TheRightButtonOpensTheMenuOnAnEmptyPlaylistAndTheLeftBu
     EXPECT_TRUE(menuWatch.seen);
     menuWatch = {};
     MouseOnList(WM_LBUTTONDOWN, MAKELPARAM(10, 10));
-    SendMessageW(frmJubo.Control("List1"), WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+    SendMessageW(frmJubo().Control("List1"), WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
     EXPECT_FALSE(menuWatch.seen);
 }
 
 TEST_F(MainWindowPlayer, ThePlaylistMenusPlayActsOnTheSelectedEntry) {
     Fill({L"one.mp3", L"two.mp3"});
     player->List1().SetListIndex(0);
-    SendMessageW(frmJubo.Handle(), WM_COMMAND, MAKEWPARAM(mnuListPlay, 0), 0);
+    menuWatch.keys = {VK_DOWN, VK_RETURN};  // "Play"
+    MouseOnList(WM_RBUTTONDOWN, PointOnEntry(1));
     EXPECT_EQ(Field("Text1"), L"one.mp3");
-    SendMessageW(frmJubo.Handle(), WM_COMMAND, MAKEWPARAM(mnuListPause, 0), 0);
+    EXPECT_EQ(player->MediaPlayer1().FileName(), player->frmAddDir().Dir1Path() + L"\\one.mp3");
+    menuWatch = {.keys = {VK_DOWN, VK_DOWN, VK_RETURN}};  // "Pause"
+    MouseOnList(WM_RBUTTONDOWN, PointOnEntry(1));
+    EXPECT_TRUE(menuWatch.seen);
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
 TEST_F(MainWindowPlayer, TheMuteButtonTogglesTheEnginesMute) {
-    ASSERT_FALSE(player->MediaPlayer1().Engine().Mute());
+    ASSERT_FALSE(player->MediaPlayer1().Mute());
     Click("XPButton9");
-    EXPECT_TRUE(player->MediaPlayer1().Engine().Mute());
+    EXPECT_TRUE(player->MediaPlayer1().Mute());
     Click("XPButton9");
-    EXPECT_FALSE(player->MediaPlayer1().Engine().Mute());
+    EXPECT_FALSE(player->MediaPlayer1().Mute());
     EXPECT_EQ(Field("XPButton9"), L"Mute");
 }
 
@@ -217,8 +237,8 @@ TEST_F(MainWindowPlayer, ChatSendsOpensItsWindowModelessAndOnce) {
     const HWND chatSends = FindWindowW(L"OrvJubo.frmChatSends", L"Chat Sends");
     ASSERT_NE(chatSends, nullptr);
     EXPECT_TRUE(IsWindowVisible(chatSends));
-    EXPECT_TRUE(IsWindowEnabled(frmJubo.Handle()));
-    EXPECT_EQ(GetWindow(chatSends, GW_OWNER), frmJubo.Handle());
+    EXPECT_TRUE(IsWindowEnabled(frmJubo().Handle()));
+    EXPECT_EQ(GetWindow(chatSends, GW_OWNER), frmJubo().Handle());
     Click("XPButton2");
     EXPECT_EQ(FindWindowW(L"OrvJubo.frmChatSends", L"Chat Sends"), chatSends);
     EXPECT_TRUE(player->DisableChatSends().IsClear());
@@ -228,11 +248,11 @@ TEST_F(MainWindowPlayer, TheCurrentDirectoryComesFromAHiddenAddDirectoryWindow) 
     EXPECT_FALSE(player->frmAddDir().Exists());
     const Text directory = player->frmAddDir().Dir1Path();
     EXPECT_TRUE(player->frmAddDir().Exists());
-    const HWND addDir = player->frmAddDir().Window().Handle();
+    const HWND addDir = Win32Form::Of(&player->frmAddDir().Window())->Window().Handle();
     EXPECT_EQ(TextOf(addDir), L"Add Directory");
     EXPECT_FALSE(IsWindowVisible(addDir));
     EXPECT_NE(GetWindowLongW(addDir, GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
-    EXPECT_EQ(directory, ProcessCurrentDirectory());
+    EXPECT_EQ(directory, Win32Folders().CurrentDirectory());
     EXPECT_FALSE(directory.empty());
 }
 

@@ -1,0 +1,40 @@
+#include "app/program.h"
+
+#include <stdexcept>
+
+#include "app/main_window_layout.h"
+
+namespace orv {
+
+std::unique_ptr<Form> JuboProgram::MakeMainWindow(FormFactory& forms) {
+    auto frmJubo = forms.Create(MainWindowSpec(), nullptr);
+    if (!frmJubo || !frmJubo->Exists()) {
+        throw std::runtime_error("the main window could not be made");
+    }
+    return frmJubo;
+}
+
+JuboProgram::JuboProgram(const ProgramPorts& ports)
+    : frmJubo_(MakeMainWindow(ports.forms)),
+      chat_(ports.chatWindows, ports.codePage, ports.files),
+      chatSender_(chat_),
+      tasp1_(chat_, ports.chatTimer),
+      player_(*frmJubo_, ports.forms, ports.enginePanels, ports.folders, ports.dialogs, chatSender_),
+      lifecycle_(ports.dialogs, chat_, frmJubo_->TextBoxNamed("Text3"), player_.DisableChatSends(), tasp1_,
+                 ports.process) {
+    // Closing (close box, system menu, Alt+F4), the end of the session and the window's destruction all
+    // unload the program; the first of them ends the process.
+    frmJubo_->onClose = [this] { lifecycle_.Form_Unload(); };
+    frmJubo_->onSessionEnd = [this] { lifecycle_.Form_Unload(); };
+    frmJubo_->onDestroy = [this] { lifecycle_.Form_Unload(); };
+}
+
+void JuboProgram::Start() {
+    try {
+        lifecycle_.Form_Load();
+    } catch (...) {
+    }
+    frmJubo_->Show();
+}
+
+}  // namespace orv

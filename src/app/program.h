@@ -1,0 +1,57 @@
+#pragma once
+// The program as its parts make it up: the main window frmJubo with its player, the chat module and the chat
+// scanner, start-up and shutdown. Everything outside comes in through the ports.
+#include <memory>
+
+#include "aim/chat.h"
+#include "aim/chat_scanner.h"
+#include "app/jubo_player.h"
+#include "app/startup.h"
+#include "platform/chat_windows.h"
+#include "platform/code_page.h"
+#include "platform/files.h"
+#include "platform/process.h"
+#include "platform/timer.h"
+#include "player/chat_module_sender.h"
+
+namespace orv {
+
+struct ProgramPorts {
+    FormFactory& forms;
+    EnginePanels& enginePanels;
+    Folders& folders;
+    Dialogs& dialogs;
+    ChatWindows& chatWindows;
+    const CodePage& codePage;
+    Files& files;
+    UiTimer& chatTimer;
+    Process& process;
+};
+
+class JuboProgram {
+  public:
+    // Makes frmJubo, hidden, with its player. Throws when the window cannot be made.
+    explicit JuboProgram(const ProgramPorts& ports);
+    JuboProgram(const JuboProgram&) = delete;
+    JuboProgram& operator=(const JuboProgram&) = delete;
+
+    // frmJubo's load handler (its prompts come before the window is shown), then shows the window. A load
+    // handler that fails is abandoned, like any handler, and the program goes on.
+    void Start();
+
+    Form& frmJubo() { return *frmJubo_; }
+    JuboPlayer& Player() { return player_; }
+    tasp_aim_chat& tasp1() { return tasp1_; }
+
+  private:
+    static std::unique_ptr<Form> MakeMainWindow(FormFactory& forms);
+
+    std::unique_ptr<Form> frmJubo_;
+    Chat chat_;
+    ChatModuleSender chatSender_;
+    tasp_aim_chat tasp1_;
+    JuboPlayer player_;
+    JuboLifecycle lifecycle_;
+};
+
+}  // namespace orv
