@@ -10,6 +10,7 @@
 #include "aim/chat_scanner.h"
 #include "app/main_window_layout.h"
 #include "app/startup.h"
+#include "platform/win32/dpi.h"
 #include "platform/win32/exception_barrier.h"
 #include "platform/win32/form_window.h"
 #include "platform/win32/jubo_player.h"
@@ -44,7 +45,7 @@ int RunMessageLoop() {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     // The manifest declares the same; this covers a copy of the program run without it.
-    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+    orv::win32::BecomeDpiAware();
     const INITCOMMONCONTROLSEX commonControls{.dwSize = sizeof(INITCOMMONCONTROLSEX),
                                               .dwICC = ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&commonControls);
