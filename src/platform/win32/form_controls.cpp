@@ -1,5 +1,7 @@
 #include "platform/win32/form_controls.h"
 
+#include <commctrl.h>
+
 #include "platform/control_order.h"
 #include "platform/win32/colours.h"
 #include "platform/win32/control_kinds.h"
@@ -18,13 +20,18 @@ bool TakesFocus(ControlKind kind) {
            kind == ControlKind::DriveList;
 }
 
-// The design-time state that is not the window text: a check box's or option button's mark, a list's entries.
+// The design-time state that is not the window text: a check box's or option button's mark, a list's entries,
+// how far a drive list opens.
 void SetInitialState(HWND window, const ControlSpec& control) {
     if (control.kind == ControlKind::CheckBox || control.kind == ControlKind::OptionButton) {
         const WPARAM state = control.check == CheckState::Ticked   ? BST_CHECKED
                              : control.check == CheckState::Grayed ? BST_INDETERMINATE
                                                                    : BST_UNCHECKED;
         SendMessageW(window, BM_SETCHECK, state, 0);
+    }
+    if (control.kind == ControlKind::DriveList) {
+        // The layout's height is the closed box's; the opened list shows several drives all the same.
+        SendMessageW(window, CB_SETMINVISIBLE, 8, 0);
     }
     if (control.kind == ControlKind::ListBox) {
         for (const std::wstring& item : control.items) {
