@@ -111,32 +111,47 @@ TEST(WindowLayouts, MainWindow) {
             {"Text1", K::TextBox, 0, 3840, 5895, 285, 1, L"", Sys(4), Hex(0x800000)},
             {"Label1", K::Label, 600, 2040, 975, 255, 2, L"Options", Hex(0xC00000), Sys(15)},
             {"Line1", K::Line, 1440, 2160, 4200, 0, -1, L"", Hex(0xFF0000)},
-            {"Line2", K::Line, 120, 2160, 0, 1200, -1, L"", Hex(0xFF0000)},
             {"Line3", K::Line, 120, 2160, 600, 0, -1, L"", Hex(0xFF0000)},
-            {"Line4", K::Line, 120, 3360, 5520, 0, -1, L"", Hex(0xFF0000)},
             {"Line5", K::Line, 5640, 2160, 0, 1200, -1, L"", Hex(0xFF0000)},
             {"XPButton1", K::PushButton, 360, 2280, 1695, 255, 3, L"Play", Hex(0), Hex(0xFF0000)},
             {"XPButton6", K::PushButton, 2040, 2280, 1695, 255, 8, L"Add", Hex(0), Hex(0xFF0000)},
-            {"XPButton5", K::PushButton, 3720, 2280, 1695, 255, 7, L"Save", Hex(0), Hex(0xFF0000)},
-            {"XPButton4", K::PushButton, 360, 2520, 1695, 255, 6, L"Remove File", Hex(0), Hex(0xFF0000)},
             {"XPButton3", K::PushButton, 2040, 2520, 1695, 255, 5, L"Clear Playlist", Hex(0), Hex(0xFF0000)},
-            {"XPButton9", K::PushButton, 3720, 2520, 1695, 255, 10, L"Mute", Hex(0), Hex(0xFF0000)},
-            {"XPButton8", K::PushButton, 360, 2760, 1695, 255, 9, L"Next Song", Hex(0), Hex(0xFF0000)},
-            {"XPButton10", K::PushButton, 2040, 2760, 1695, 255, 11, L"Previous Song", Hex(0), Hex(0xFF0000)},
             {"XPButton13", K::PushButton, 3720, 2760, 1695, 255, 15, L"Skins", Hex(0), Hex(0xFF0000)},
-            {"XPButton7", K::PushButton, 360, 3000, 1695, 255, 13, L"Minimize", Hex(0), Hex(0xFF0000)},
             {"XPButton12", K::PushButton, 2040, 3000, 1695, 255, 12, L"Ccoms", Hex(0), Hex(0xFF0000)},
             {"XPButton2", K::PushButton, 3720, 3000, 1695, 255, 4, L"Chat Sends", Hex(0), Hex(0xFF0000)},
             {"Text2", K::TextBox, 0, 3480, 5895, 285, 14, L"Text2", Sys(8), Sys(5)},
             {"MediaPlayer1", K::Panel, 0, 4080, 5895, 1095, 16, L"", Sys(18), Sys(15)},
             {"Green", K::Panel, 0, 0, 5895, 4815, 17, L"", Sys(18), Hex(0)},
-            {"Blue", K::Panel, 0, 0, 5895, 4815, 18, L"", Sys(18), Hex(0)},
-            {"Orange", K::Panel, 0, 0, 5895, 4815, 19, L"", Sys(18), Hex(0)},
             {"Yellow", K::Panel, 0, 0, 5775, 4695, 20, L"", Sys(18), Hex(0)},
             {"Purple", K::Panel, 0, 0, 5895, 4815, 21, L"", Sys(18), Hex(0)},
             {"Text3", K::TextBox, 1560, 1920, 2535, 285, 22, L"Text3", Sys(8), Sys(5)},
         });
     ExpectButtons(layout, 12, Hex(0xFF0000), Hex(0), {.face = L"Arial", .points = 9, .bold = true});
+    // The grid of three columns by four rows, read row by row, and the buttons' names in tab order.
+    std::map<std::pair<int, int>, std::wstring> grid;
+    std::map<int, std::string> buttonsByTab;
+    for (const ControlSpec& control : layout.controls) {
+        if (control.kind == K::PushButton) {
+            grid[{control.top, control.left}] = control.caption;
+            buttonsByTab[control.tabIndex] = control.name;
+        }
+    }
+    std::vector<std::wstring> captions;
+    for (int top : {2280, 2520, 2760, 3000}) {
+        for (int left : {360, 2040, 3720}) {
+            captions.push_back(grid[{top, left}]);
+        }
+    }
+    EXPECT_EQ(captions, (std::vector<std::wstring>{L"Play", L"Add", L"Save", L"Remove File",
+                                                   L"Clear Playlist", L"Mute", L"Next Song", L"Previous Song",
+                                                   L"Skins", L"Minimize", L"Ccoms", L"Chat Sends"}));
+    std::vector<std::string> names;
+    for (const auto& [tab, name] : buttonsByTab) {
+        names.push_back(name);
+    }
+    EXPECT_EQ(names, (std::vector<std::string>{"XPButton1", "XPButton2", "XPButton3", "XPButton4",
+                                               "XPButton5", "XPButton6", "XPButton8", "XPButton9",
+                                               "XPButton10", "XPButton12", "XPButton7", "XPButton13"}));
 
     const ControlSpec& options = *layout.Find("Label1");
     EXPECT_TRUE(options.transparent);
