@@ -52,18 +52,21 @@ TEST(MainWindowLayout, HoldsEveryPlayerControlWhereThePlayerLayoutPutsIt) {
     EXPECT_EQ(mediaPlayer->kind, ControlKind::Panel);
 }
 
-TEST(CreationOrder, FollowsTheTabIndexesThenTheControlsWithoutATabStopInTheirOrder) {
-    const WindowSpec layout{.controls = {{.name = "lineA", .tabIndex = -1},
-                                         {.name = "tab2", .tabIndex = 2},
-                                         {.name = "tab0", .tabIndex = 0},
-                                         {.name = "lineB", .tabIndex = -1},
-                                         {.name = "tab1", .tabIndex = 1},
-                                         {.name = "tab22", .tabIndex = 22}}};
+TEST(CreationOrder, FollowsTheTabIndexesThenTheControlsWithoutATabStopThenTheLabelsLastOnTop) {
+    const WindowSpec layout{.controls = {{.name = "lineA", .kind = ControlKind::Line, .tabIndex = -1},
+                                         {.name = "label3", .kind = ControlKind::Label, .tabIndex = 3},
+                                         {.name = "tab2", .kind = ControlKind::TextBox, .tabIndex = 2},
+                                         {.name = "label0", .kind = ControlKind::Label, .tabIndex = 0},
+                                         {.name = "tab0", .kind = ControlKind::CheckBox, .tabIndex = 0},
+                                         {.name = "lineB", .kind = ControlKind::Line, .tabIndex = -1},
+                                         {.name = "tab1", .kind = ControlKind::PushButton, .tabIndex = 1},
+                                         {.name = "tab22", .kind = ControlKind::Panel, .tabIndex = 22}}};
     std::vector<std::string> names;
     for (const ControlSpec* control : CreationOrder(layout)) {
         names.push_back(control->name);
     }
-    EXPECT_EQ(names, (std::vector<std::string>{"tab0", "tab1", "tab2", "tab22", "lineA", "lineB"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"tab0", "tab1", "tab2", "tab22", "lineA", "lineB", "label3",
+                                               "label0"}));
 }
 
 }  // namespace
