@@ -91,9 +91,11 @@ constexpr double kNameLeft = kSkinPictureWidth - 16 - kCell * (kAdvance * (sizeo
 constexpr double kNameBottom = kSkinPictureHeight - 14;
 
 Tint TintAt(double x, double y) {
-    const double nameX = x - kNameLeft + (y - kNameBottom) * kSlant;
-    const int column = static_cast<int>(std::floor(nameX / kCell));
-    const int row = static_cast<int>(std::floor((y - kNameBottom) / kCell)) + kGlyphRows;
+    // Position in the lettering's grid, in cells.
+    const double u = (x - kNameLeft + (y - kNameBottom) * kSlant) / kCell;
+    const double w = (y - kNameBottom) / kCell + kGlyphRows;
+    const int column = static_cast<int>(std::floor(u));
+    const int row = static_cast<int>(std::floor(w));
     if (Inked(column, row)) {
         return {.accent = 0.45, .white = 0.55};
     }
@@ -101,18 +103,23 @@ Tint TintAt(double x, double y) {
     // The accent colour, towards white on the brightest crests.
     const double glow = v * v * v * v * 0.35;
     Tint tint{.accent = v * (1 - glow), .white = v * glow};
-    if (row < -1 || row > kGlyphRows || column < -1) {
+    if (row < -2 || row > kGlyphRows + 1 || column < -2) {
         return tint;
     }
-    // A dark halo one cell wide round the letters keeps them legible on any part of the texture.
-    for (int dy = -1; dy <= 1; ++dy) {
-        for (int dx = -1; dx <= 1; ++dx) {
-            if (Inked(column + dx, row + dy)) {
-                return {.accent = tint.accent * 0.12, .white = tint.white * 0.12};
+    // A soft shadow round the letters keeps them legible on any part of the texture.
+    double nearest = 3;
+    for (int r = row - 2; r <= row + 2; ++r) {
+        for (int c = column - 2; c <= column + 2; ++c) {
+            if (Inked(c, r)) {
+                const double dx = std::max({c - u, 0.0, u - (c + 1)});
+                const double dy = std::max({r - w, 0.0, w - (r + 1)});
+                nearest = std::min(nearest, std::sqrt(dx * dx + dy * dy));
             }
         }
     }
-    return tint;
+    const double t = std::clamp((nearest - 0.4) / 1.6, 0.0, 1.0);
+    const double shade = 0.08 + 0.92 * t * t * (3 - 2 * t);
+    return {.accent = tint.accent * shade, .white = tint.white * shade};
 }
 
 std::uint32_t Channel(double accent, const Tint& tint) {
