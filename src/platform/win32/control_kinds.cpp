@@ -57,13 +57,18 @@ std::optional<ChildWindowClass> ChildWindowClassOf(const ControlSpec& control) {
         }
         case ControlKind::ListBox:
             return WithBorder({WC_LISTBOXW, LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL, 0}, control);
-        case ControlKind::CheckBox:
-            return ChildWindowClass{WC_BUTTONW, BS_AUTOCHECKBOX | (control.flat ? BS_FLAT : 0u), 0};
+        case ControlKind::CheckBox: {
+            // A box that starts grayed is set by the program alone; the user's clicks do not cycle it.
+            const DWORD type = control.check == CheckState::Grayed ? BS_3STATE : BS_AUTOCHECKBOX;
+            return ChildWindowClass{WC_BUTTONW, type | (control.flat ? BS_FLAT : 0u), 0};
+        }
         case ControlKind::OptionButton:
             return ChildWindowClass{WC_BUTTONW, BS_AUTORADIOBUTTON | (control.flat ? BS_FLAT : 0u), 0};
         case ControlKind::PushButton:
             // Taken over by XPButton, which paints it.
             return ChildWindowClass{WC_BUTTONW, XPButton::kWindowStyle, 0};
+        case ControlKind::DriveList:
+            return ChildWindowClass{WC_COMBOBOXW, CBS_DROPDOWNLIST | WS_VSCROLL, 0};
         case ControlKind::Panel:
             return ChildWindowClass{WC_STATICW, SS_NOTIFY, 0};
         case ControlKind::Line:
