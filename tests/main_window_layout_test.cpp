@@ -33,35 +33,6 @@ TEST(MainWindowLayout, ControlsLieInsideTheClientAreaWithUniqueNamesAndTabIndexe
     ExpectSoundLayout(MainWindowSpec());
 }
 
-TEST(MainWindowLayout, IsTheFixedWindowOfTheRightSizeAndCaption) {
-    const WindowSpec layout = MainWindowSpec();
-    EXPECT_EQ(layout.name, "frmJubo");
-    EXPECT_EQ(layout.caption, L"Orv Jubo 2.1");
-    EXPECT_EQ(layout.clientWidth, 5880);
-    EXPECT_EQ(layout.clientHeight, 5160);
-    EXPECT_EQ(layout.border, BorderStyle::FixedSingle);
-    EXPECT_TRUE(layout.taskbarButton);
-}
-
-TEST(MainWindowLayout, TheTextBoxesOtherPartsReadAreThere) {
-    const WindowSpec layout = MainWindowSpec();
-    const ControlSpec* text1 = layout.Find("Text1");
-    const ControlSpec* text2 = layout.Find("Text2");
-    const ControlSpec* text3 = layout.Find("Text3");
-    ASSERT_NE(text1, nullptr);
-    ASSERT_NE(text2, nullptr);
-    ASSERT_NE(text3, nullptr);
-    for (const ControlSpec* box : {text1, text2, text3}) {
-        EXPECT_EQ(box->kind, ControlKind::TextBox) << box->name;
-    }
-    EXPECT_FALSE(text1->enabled);
-    EXPECT_EQ(text1->caption, L"");
-    EXPECT_FALSE(text2->visible);
-    EXPECT_EQ(text2->caption, L"Text2");
-    EXPECT_FALSE(text3->visible);
-    EXPECT_EQ(text3->caption, L"Text3");
-}
-
 TEST(MainWindowLayout, HoldsEveryPlayerControlWhereThePlayerLayoutPutsIt) {
     const WindowSpec layout = MainWindowSpec();
     for (const ControlSpec& player : PlayerControlsLayout()) {
@@ -81,18 +52,21 @@ TEST(MainWindowLayout, HoldsEveryPlayerControlWhereThePlayerLayoutPutsIt) {
     EXPECT_EQ(mediaPlayer->kind, ControlKind::Panel);
 }
 
-TEST(CreationOrder, FollowsTheTabIndexesThenTheControlsWithoutATabStopInTheirOrder) {
-    const WindowSpec layout{.controls = {{.name = "lineA", .tabIndex = -1},
-                                       {.name = "tab2", .tabIndex = 2},
-                                       {.name = "tab0", .tabIndex = 0},
-                                       {.name = "lineB", .tabIndex = -1},
-                                       {.name = "tab1", .tabIndex = 1},
-                                       {.name = "tab22", .tabIndex = 22}}};
+TEST(CreationOrder, FollowsTheTabIndexesThenTheControlsWithoutATabStopThenTheLabelsLastOnTop) {
+    const WindowSpec layout{.controls = {{.name = "lineA", .kind = ControlKind::Line, .tabIndex = -1},
+                                         {.name = "label3", .kind = ControlKind::Label, .tabIndex = 3},
+                                         {.name = "tab2", .kind = ControlKind::TextBox, .tabIndex = 2},
+                                         {.name = "label0", .kind = ControlKind::Label, .tabIndex = 0},
+                                         {.name = "tab0", .kind = ControlKind::CheckBox, .tabIndex = 0},
+                                         {.name = "lineB", .kind = ControlKind::Line, .tabIndex = -1},
+                                         {.name = "tab1", .kind = ControlKind::PushButton, .tabIndex = 1},
+                                         {.name = "tab22", .kind = ControlKind::Panel, .tabIndex = 22}}};
     std::vector<std::string> names;
     for (const ControlSpec* control : CreationOrder(layout)) {
         names.push_back(control->name);
     }
-    EXPECT_EQ(names, (std::vector<std::string>{"tab0", "tab1", "tab2", "tab22", "lineA", "lineB"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"tab0", "tab1", "tab2", "tab22", "lineA", "lineB", "label3",
+                                               "label0"}));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <objbase.h>
 
 #include "app/program.h"
+#include "platform/win32/dpi.h"
 #include "platform/win32/exception_barrier.h"
 #include "platform/win32/win32_chat_windows.h"
 #include "platform/win32/win32_code_page.h"
@@ -40,7 +41,7 @@ int RunMessageLoop() {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     // The manifest declares the same; this covers a copy of the program run without it.
-    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+    orv::win32::BecomeDpiAware();
     const INITCOMMONCONTROLSEX commonControls{.dwSize = sizeof(INITCOMMONCONTROLSEX),
                                               .dwICC = ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&commonControls);

@@ -61,6 +61,9 @@ class FormPushButton : public FormControl {
     std::function<void()> onClick;
 };
 
+// A picture that windows share; never changed once made.
+using SharedPicture = std::shared_ptr<const Picture>;
+
 // A window's controls asked for by a name or a kind they do not have: the layout and the logic disagree.
 class FormError : public std::logic_error {
   public:
@@ -91,9 +94,10 @@ class Form {
 
     virtual OleColour BackColour() const = 0;
     virtual void SetBackColour(OleColour colour) = 0;
-    // Drawn at the client area's top-left, over the background colour; empty for none.
-    virtual Picture BackPicture() const = 0;
-    virtual void SetBackPicture(Picture picture) = 0;
+    // Drawn at the client area's top-left, over the background colour, its pixels scaled from 96 DPI to the
+    // window's; empty for none.
+    virtual SharedPicture BackPicture() const = 0;
+    virtual void SetBackPicture(SharedPicture picture) = 0;
 
     // Opens the menu at the mouse pointer. The chosen item's handler runs once the menu has closed;
     // dismissing the menu runs nothing.

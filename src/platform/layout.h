@@ -46,12 +46,16 @@ enum class ControlKind {
     OptionButton,
     PushButton,  // the skinnable push button
     Line,
-    Panel,  // a container of the window's own (engine panel, scanner face, picture store)
+    Panel,      // a container of the window's own (engine panel, scanner face, picture store)
+    DriveList,  // a drop-down list of the machine's drives
 };
 
+// A check box's state; an option button is Ticked when it is the selected one of its group.
+enum class CheckState { Clear, Ticked, Grayed };
+
 struct FontSpec {
-    std::wstring face;   // empty: the system's dialog font
-    double points = 0;   // 0: the default size
+    std::wstring face;  // empty: the system's dialog font
+    double points = 0;  // 0: the default size
     bool bold = false;
     bool italic = false;
     bool underline = false;
@@ -75,8 +79,10 @@ struct ControlSpec {
     bool transparent = false;
     TextAlign align = TextAlign::Left;
     FontSpec font;
-    OleColour hoverFore{0x00FFFFFFu};  // push buttons: caption colour under the mouse
-    int lineWidth = 1;                 // lines: from (left, top) to (left + width, top + height)
+    OleColour hoverFore{0x00FFFFFFu};      // push buttons: caption colour under the mouse
+    int lineWidth = 1;                     // lines: from (left, top) to (left + width, top + height)
+    CheckState check = CheckState::Clear;  // check boxes and option buttons
+    std::vector<std::wstring> items;       // list boxes: the entries at start, in order
 };
 
 enum class BorderStyle { FixedSingle, FixedToolWindow };

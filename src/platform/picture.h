@@ -1,19 +1,18 @@
 #pragma once
-// A picture the program draws itself (a window's background): pixels at 96 DPI, scaled with the window's DPI.
+// A picture the program draws itself: 32-bit pixels, rows from the top, each pixel 0xAARRGGBB with the alpha
+// byte 0xFF where the picture is opaque and 0 where it is transparent.
+#include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <vector>
 
 namespace orv {
 
-struct Bitmap {
+struct Picture {
     int width = 0;
     int height = 0;
-    // Rows from the top, each pixel 0x00RRGGBB.
-    std::vector<std::uint32_t> pixels;
-};
+    std::vector<std::uint32_t> pixels;  // width * height, row after row from the top
 
-// Shared and never changed once made; empty means no picture.
-using Picture = std::shared_ptr<const Bitmap>;
+    std::uint32_t At(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
+};
 
 }  // namespace orv

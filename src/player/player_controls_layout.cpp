@@ -2,10 +2,7 @@
 
 namespace orv {
 
-namespace {
-
-// The main window's push buttons: red face, black caption that turns white under the mouse.
-ControlSpec PlayerButton(const char* name, int left, int top, const wchar_t* caption, int tabIndex) {
+ControlSpec MainWindowButton(const char* name, int left, int top, const wchar_t* caption, int tabIndex) {
     return {.name = name,
             .kind = ControlKind::PushButton,
             .left = left,
@@ -19,8 +16,6 @@ ControlSpec PlayerButton(const char* name, int left, int top, const wchar_t* cap
             .font = {.face = L"Arial", .points = 9, .bold = true},
             .hoverFore = OleColour::Hex(0xFFFFFF)};
 }
-
-}  // namespace
 
 std::vector<ControlSpec> PlayerControlsLayout() {
     return {
@@ -64,11 +59,11 @@ std::vector<ControlSpec> PlayerControlsLayout() {
          .width = 5895,
          .height = 1095,
          .tabIndex = 16},
-        PlayerButton("XPButton1", 360, 2280, L"Play", 3),
-        PlayerButton("XPButton9", 3720, 2520, L"Mute", 10),
-        PlayerButton("XPButton8", 360, 2760, L"Next Song", 9),
-        PlayerButton("XPButton10", 2040, 2760, L"Previous Song", 11),
-        PlayerButton("XPButton2", 3720, 3000, L"Chat Sends", 4),
+        MainWindowButton("XPButton1", 360, 2280, L"Play", 3),
+        MainWindowButton("XPButton9", 3720, 2520, L"Mute", 10),
+        MainWindowButton("XPButton8", 360, 2760, L"Next Song", 9),
+        MainWindowButton("XPButton10", 2040, 2760, L"Previous Song", 11),
+        MainWindowButton("XPButton2", 3720, 3000, L"Chat Sends", 4),
     };
 }
 

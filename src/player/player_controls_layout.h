@@ -9,4 +9,8 @@ namespace orv {
 
 std::vector<ControlSpec> PlayerControlsLayout();
 
+// One of the twelve push buttons of the main window: 1695 x 255 twips, red face, black Arial 9 pt bold
+// caption that turns white under the mouse.
+ControlSpec MainWindowButton(const char* name, int left, int top, const wchar_t* caption, int tabIndex);
+
 }  // namespace orv

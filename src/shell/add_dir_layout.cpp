@@ -2,6 +2,42 @@
 
 namespace orv {
 
+namespace {
+
+const OleColour kDarkRed = OleColour::Hex(0xC00000);
+
+ControlSpec FolderList(const char* name, ControlKind kind, int top, int height, OleColour back,
+                       int tabIndex) {
+    return {.name = name,
+            .kind = kind,
+            .left = 120,
+            .top = top,
+            .width = 2535,
+            .height = height,
+            .fore = kDarkRed,
+            .back = back,
+            .tabIndex = tabIndex,
+            .flat = true};
+}
+
+// A grey button whose caption carries the scheme's colour.
+ControlSpec DialogButton(const char* name, int left, const wchar_t* caption, int tabIndex) {
+    return {.name = name,
+            .kind = ControlKind::PushButton,
+            .left = left,
+            .top = 4680,
+            .width = 1095,
+            .height = 255,
+            .caption = caption,
+            .fore = OleColour::Hex(0xFF0000),
+            .back = OleColour::Hex(0x808080),
+            .tabIndex = tabIndex,
+            .font = {.face = L"Arial", .points = 8.25},
+            .hoverFore = OleColour::Hex(0xFFFFFF)};
+}
+
+}  // namespace
+
 WindowSpec AddDirWindowSpec() {
     return {.name = "frmAddDir",
             .caption = L"Add Directory",
@@ -11,16 +47,11 @@ WindowSpec AddDirWindowSpec() {
             .back = OleColour::System(12),  // application workspace
             .taskbarButton = false,
             .controls = {
-                {.name = "Dir1",
-                 .kind = ControlKind::ListBox,
-                 .left = 120,
-                 .top = 600,
-                 .width = 2535,
-                 .height = 3240,
-                 .fore = OleColour::Hex(0xC00000),
-                 .back = OleColour::Hex(0x000000),
-                 .tabIndex = 1,
-                 .flat = true},
+                FolderList("Drive1", ControlKind::DriveList, 120, 315, OleColour::Hex(0x404040), 0),
+                FolderList("Dir1", ControlKind::ListBox, 600, 3240, OleColour::Hex(0x000000), 1),
+                FolderList("File1", ControlKind::ListBox, 3960, 615, OleColour::Hex(0x000000), 2),
+                DialogButton("XPButton1", 120, L"OK", 3),
+                DialogButton("XPButton2", 1560, L"Cancel", 4),
             }};
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// The layout of frmAddDir ("Add Directory"), as far as the program uses it yet: the directory list Dir1,
-// whose path is the playlist's current directory.
+// The add-directory dialog frmAddDir ("Add Directory") as layout data: the drive list, the directory list
+// whose path is the playlist's current directory, the file list, "OK" and "Cancel".
 #include "platform/layout.h"
 
 namespace orv {

@@ -43,7 +43,9 @@ class FakeControl : public Interface {
 
 class FakeFormListBox : public FakeControl<FormListBox> {
   public:
-    using FakeControl::FakeControl;
+    explicit FakeFormListBox(const ControlSpec& control) : FakeControl(control) {
+        list.items.assign(control.items.begin(), control.items.end());
+    }
     int Count() const override { return list.Count(); }
     Text Item(int index) const override { return list.Item(index); }
     int ListIndex() const override { return list.ListIndex(); }
@@ -57,20 +59,22 @@ class FakeFormListBox : public FakeControl<FormListBox> {
 
 class FakeFormCheckBox : public FakeControl<FormCheckBox> {
   public:
-    using FakeControl::FakeControl;
+    explicit FakeFormCheckBox(const ControlSpec& control)
+        : FakeControl(control), value(static_cast<int>(control.check)) {}
     int Value() const override { return value; }
     void SetValue(int v) override { value = v; }
-    int value = 0;
+    int value;
 };
 
 class FakeForm;
 
 class FakeFormOptionButton : public FakeControl<FormOptionButton> {
   public:
-    FakeFormOptionButton(const ControlSpec& control, FakeForm& form) : FakeControl(control), form_(form) {}
+    FakeFormOptionButton(const ControlSpec& control, FakeForm& form)
+        : FakeControl(control), selected(control.check == CheckState::Ticked), form_(form) {}
     bool Value() const override { return selected; }
     void SetValue(bool value) override;
-    bool selected = false;
+    bool selected;
 
   private:
     FakeForm& form_;
@@ -107,8 +111,8 @@ class FakeForm : public Form {
     bool Exists() const override { return exists; }
     OleColour BackColour() const override { return backColour; }
     void SetBackColour(OleColour colour) override { backColour = colour; }
-    Picture BackPicture() const override { return picture; }
-    void SetBackPicture(Picture value) override { picture = std::move(value); }
+    SharedPicture BackPicture() const override { return picture; }
+    void SetBackPicture(SharedPicture value) override { picture = std::move(value); }
     void PopUpMenu(const Menu& menu) override { openMenu = menu; }
 
     // The user's part. Presses the button; false when it takes no press (disabled, or the window is gone).
@@ -178,7 +182,7 @@ class FakeForm : public Form {
     bool exists = true;
     int shows = 0;
     OleColour backColour;
-    Picture picture;
+    SharedPicture picture;
     std::optional<Menu> openMenu;
 
   private:

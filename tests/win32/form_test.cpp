@@ -209,8 +209,8 @@ const std::vector<Case> kCases = {
      [](Seam& s) {
          const HWND window = s.Window().Handle();
          const int dpi = WindowDpi(window);
-         s.form->SetBackPicture(std::make_shared<const Bitmap>(
-             Bitmap{.width = 40, .height = 20, .pixels = std::vector<std::uint32_t>(40 * 20, 0x00C000u)}));
+         s.form->SetBackPicture(std::make_shared<const Picture>(
+             Picture{.width = 40, .height = 20, .pixels = std::vector<std::uint32_t>(40 * 20, 0xFF00C000u)}));
          EXPECT_EQ(PaintedPixel(window, MulDiv(38, dpi, 96), MulDiv(18, dpi, 96)), RGB(0, 0xC0, 0));
          EXPECT_EQ(PaintedPixel(window, MulDiv(38, dpi, 96), MulDiv(22, dpi, 96)), RGB(0, 0, 0));
      }},

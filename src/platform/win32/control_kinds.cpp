@@ -66,6 +66,8 @@ std::optional<ChildWindowClass> ChildWindowClassOf(const ControlSpec& control) {
         case ControlKind::PushButton:
             // Taken over by XPButton, which paints it.
             return ChildWindowClass{WC_BUTTONW, XPButton::kWindowStyle, 0};
+        case ControlKind::DriveList:
+            return ChildWindowClass{WC_COMBOBOXW, CBS_DROPDOWNLIST | WS_VSCROLL, 0};
         case ControlKind::Panel:
             return ChildWindowClass{WC_STATICW, SS_NOTIFY, 0};
         case ControlKind::Line:

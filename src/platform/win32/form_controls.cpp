@@ -1,5 +1,7 @@
 #include "platform/win32/form_controls.h"
 
+#include <commctrl.h>
+
 #include "platform/control_order.h"
 #include "platform/win32/colours.h"
 #include "platform/win32/control_kinds.h"
@@ -14,7 +16,28 @@ constexpr int kFirstControlId = 1000;
 
 bool TakesFocus(ControlKind kind) {
     return kind == ControlKind::TextBox || kind == ControlKind::ListBox || kind == ControlKind::CheckBox ||
-           kind == ControlKind::OptionButton || kind == ControlKind::PushButton;
+           kind == ControlKind::OptionButton || kind == ControlKind::PushButton ||
+           kind == ControlKind::DriveList;
+}
+
+// The design-time state that is not the window text: a check box's or option button's mark, a list's entries,
+// how far a drive list opens.
+void SetInitialState(HWND window, const ControlSpec& control) {
+    if (control.kind == ControlKind::CheckBox || control.kind == ControlKind::OptionButton) {
+        const WPARAM state = control.check == CheckState::Ticked   ? BST_CHECKED
+                             : control.check == CheckState::Grayed ? BST_INDETERMINATE
+                                                                   : BST_UNCHECKED;
+        SendMessageW(window, BM_SETCHECK, state, 0);
+    }
+    if (control.kind == ControlKind::DriveList) {
+        // The layout's height is the closed box's; the opened list shows several drives all the same.
+        SendMessageW(window, CB_SETMINVISIBLE, 8, 0);
+    }
+    if (control.kind == ControlKind::ListBox) {
+        for (const std::wstring& item : control.items) {
+            SendMessageW(window, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+        }
+    }
 }
 
 }  // namespace
@@ -57,6 +80,7 @@ void FormControls::Build(HWND parent, const WindowSpec& layout) {
                 if (item->kind == ControlKind::PushButton) {
                     control->button = std::make_unique<XPButton>(control->window, LookOf(*item));
                 }
+                SetInitialState(control->window, *item);
             }
         }
         controls_.push_back(std::move(control));

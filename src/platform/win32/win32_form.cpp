@@ -131,7 +131,7 @@ void Win32Form::SetBackColour(OleColour colour) {
     host_->Controls().SetWindowBackColour(colour);
 }
 
-void Win32Form::SetBackPicture(Picture picture) {
+void Win32Form::SetBackPicture(SharedPicture picture) {
     picture_ = std::move(picture);
     if (Exists()) {
         InvalidateRect(host_->Handle(), nullptr, TRUE);
@@ -146,7 +146,8 @@ void Win32Form::PaintBackground(HDC dc) const {
         picture_->pixels.size() < static_cast<std::size_t>(picture_->width) * picture_->height) {
         return;
     }
-    // The picture's pixels are at 96 DPI; it grows with the window's.
+    // The picture's pixels are at 96 DPI; it grows with the window's. Its 0xAARRGGBB pixels are the DIB's
+    // blue, green, red and unused bytes.
     const int dpi = WindowDpi(host_->Handle());
     BITMAPINFO info{};
     info.bmiHeader = BITMAPINFOHEADER{.biSize = sizeof(BITMAPINFOHEADER),

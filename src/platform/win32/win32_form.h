@@ -30,8 +30,8 @@ class Win32Form : public Form {
     bool Exists() const override;
     OleColour BackColour() const override;
     void SetBackColour(OleColour colour) override;
-    Picture BackPicture() const override { return picture_; }
-    void SetBackPicture(Picture picture) override;
+    SharedPicture BackPicture() const override { return picture_; }
+    void SetBackPicture(SharedPicture picture) override;
     void PopUpMenu(const Menu& menu) override;
 
   private:
@@ -39,7 +39,7 @@ class Win32Form : public Form {
     void PaintBackground(HDC dc) const;
 
     std::string name_;
-    Picture picture_;
+    SharedPicture picture_;
     std::unique_ptr<Host> host_;
 };
 

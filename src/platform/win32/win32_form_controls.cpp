@@ -197,6 +197,7 @@ std::unique_ptr<FormControl> MakeFormControl(FormWindow& window, const ControlSp
         case ControlKind::Label:
         case ControlKind::Line:
         case ControlKind::Panel:
+        case ControlKind::DriveList:
             break;
     }
     return std::make_unique<Win32FormPlainControl>(window, control);
