@@ -124,15 +124,6 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             break;
         case WM_COMMAND:
-            if (lParam == 0 && HIWORD(wParam) == 0) {
-                const auto item = menuCommands_.find(LOWORD(wParam));
-                if (item != menuCommands_.end()) {
-                    const auto handler = item->second;  // a copy: the handler may replace itself
-                    handler();
-                    return 0;
-                }
-                break;
-            }
             if (controls_.HandleCommand(wParam, lParam)) {
                 return 0;
             }

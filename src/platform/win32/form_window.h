@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #include <functional>
-#include <map>
 
 #include "platform/layout.h"
 #include "platform/win32/base_window.h"
@@ -31,11 +30,6 @@ class FormWindow : public BaseWindow {
     void Hide();
     void Destroy() { DestroyBaseWindow(); }
 
-    // A menu item (of a pop-up menu this window owns) was chosen.
-    void OnMenuCommand(int itemId, std::function<void()> handler) {
-        menuCommands_[itemId] = std::move(handler);
-    }
-
     // The window is being closed (close box, system menu, Alt+F4) or the session ends. When unset, or when it
     // returns, the window is destroyed.
     std::function<void()> onUnload;
@@ -52,7 +46,6 @@ class FormWindow : public BaseWindow {
     DWORD style_ = 0;
     DWORD exStyle_ = 0;
     FormControls controls_;
-    std::map<int, std::function<void()>> menuCommands_;
 };
 
 // Window styles of the border kinds.
