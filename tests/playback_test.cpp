@@ -67,7 +67,7 @@ TEST_F(PlaybackTest, TheCurrentDirectoryIsReadAtEveryLoad) {
     EXPECT_EQ(engine.FilesSet(), (std::vector<Text>{L"C:\\Music\\one.mp3", L"E:\\Other\\one.mp3"}));
 }
 
-TEST_F(PlaybackTest, NothingSelectedSaysNoFileToPlayAndHandsTheEngineNothing) {
+TEST_F(PlaybackTest, NothingSelectedEmptiesTheNowPlayingNameSaysNoFileToPlayAndHandsTheEngineNothing) {
     Text1.text = L"still playing.mp3";
     playback.PlaySelectedEntry();
     ASSERT_EQ(dialogs.shown.size(), 1u);
@@ -75,7 +75,7 @@ TEST_F(PlaybackTest, NothingSelectedSaysNoFileToPlayAndHandsTheEngineNothing) {
     EXPECT_EQ(dialogs.shown[0].title, L"Error");
     EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::None);
     EXPECT_TRUE(engine.calls.empty());
-    EXPECT_EQ(Text1.text, L"still playing.mp3");
+    EXPECT_EQ(Text1.text, L"");
     EXPECT_EQ(Text2.text, L"Text2");
 
     List1.Clear();

@@ -2,7 +2,7 @@
 // Start-up (the main window's load handler) and shutdown (closing or releasing the main window).
 #include "aim/chat.h"
 #include "aim/chat_scanner.h"
-#include "app/announcement_switch.h"
+#include "player/announcement_switch.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/process.h"

@@ -9,7 +9,6 @@
 
 #include <memory>
 
-#include "app/announcement_switch.h"
 #include "platform/dialogs.h"
 #include "platform/win32/add_dir_window.h"
 #include "platform/win32/form_window.h"
@@ -17,6 +16,7 @@
 #include "platform/win32/win32_chat_sends_form.h"
 #include "platform/win32/win32_list_box.h"
 #include "platform/win32/win32_text_box.h"
+#include "player/announcement_switch.h"
 #include "player/chat_sender.h"
 #include "player/chat_sends_switch.h"
 #include "player/chat_sends_window.h"
