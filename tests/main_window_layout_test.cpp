@@ -63,11 +63,11 @@ TEST(MainWindowLayout, TheTextBoxesOtherPartsReadAreThere) {
 
 TEST(CreationOrder, FollowsTheTabIndexesThenTheControlsWithoutATabStopInTheirOrder) {
     const WindowSpec layout{.controls = {{.name = "lineA", .tabIndex = -1},
-                                       {.name = "tab2", .tabIndex = 2},
-                                       {.name = "tab0", .tabIndex = 0},
-                                       {.name = "lineB", .tabIndex = -1},
-                                       {.name = "tab1", .tabIndex = 1},
-                                       {.name = "tab22", .tabIndex = 22}}};
+                                         {.name = "tab2", .tabIndex = 2},
+                                         {.name = "tab0", .tabIndex = 0},
+                                         {.name = "lineB", .tabIndex = -1},
+                                         {.name = "tab1", .tabIndex = 1},
+                                         {.name = "tab22", .tabIndex = 22}}};
     std::vector<std::string> names;
     for (const ControlSpec* control : CreationOrder(layout)) {
         names.push_back(control->name);
