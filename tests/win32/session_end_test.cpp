@@ -107,18 +107,5 @@ TEST_F(SessionEnd, WithTheSwitchClearTheGoodbyeIsSentOnce) {
     EXPECT_EQ(SentToRoom(), (std::vector<AnsiText>{"Orv Jubo - Unloaded."}));
 }
 
-TEST_F(SessionEnd, TheCloseBoxOfChatSendsStillDiscardsItsSettings) {
-    const HWND chatSends = OpenChatSends();
-    ASSERT_NE(chatSends, nullptr);
-    SendMessageW(testing::FindChild(chatSends, L"Button", L"Disable ChatSends"), BM_SETCHECK, BST_CHECKED, 0);
-    ASSERT_FALSE(player->DisableChatSends().IsClear());
-    SendMessageW(chatSends, WM_SYSCOMMAND, SC_CLOSE, 0);
-    ASSERT_TRUE(testing::PumpUntil([chatSends] { return !IsWindow(chatSends); }));
-    EXPECT_TRUE(player->DisableChatSends().IsClear());
-    EndSession(frmJubo.Handle());
-    EXPECT_EQ(process.ends, 1);
-    EXPECT_EQ(SentToRoom(), (std::vector<AnsiText>{"Orv Jubo - Unloaded."}));
-}
-
 }  // namespace
 }  // namespace orv::win32
