@@ -72,13 +72,15 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     orv::win32::JuboPlayer player(frmJubo, dialogs, chatSender);
     // Under Wine a process that ends while the engine's graph is open crashes in the graph's threads; the
     // program lets go of the graph first.
-    process.beforeEnd = [&player] { player.MediaPlayer1().Engine().Close(); };
+    process.beforeEnd = [&player] { player.CloseEngine(); };
     orv::win32::Win32TextBox Text3(frmJubo.Control("Text3"));
     orv::JuboLifecycle lifecycle(dialogs, chat, Text3, player.DisableChatSends(), tasp1, process);
 
     // Closing (close box, system menu, Alt+F4), the end of the session and the window's destruction all
-    // unload the program; the first of them ends the process.
+    // unload the program; the first of them ends the process. The other windows do nothing at the end of
+    // the session, so the shutdown reads their settings as the user left them.
     frmJubo.onUnload = [&lifecycle] { lifecycle.Form_Unload(); };
+    frmJubo.onSessionEnd = [&lifecycle] { lifecycle.Form_Unload(); };
     frmJubo.onTerminate = [&lifecycle] { lifecycle.Form_Unload(); };
 
     // The prompts of the load handler come before the window is shown. Like any handler, a load handler

@@ -12,6 +12,13 @@ ChatSendsForm& ChatSendsWindow::Form() {
     return *form_;
 }
 
+void ChatSendsWindow::Show() {
+    ChatSendsForm& form = Form();
+    if (!form.IsVisible()) {
+        form.Show();
+    }
+}
+
 void ChatSendsWindow::Ok() {
     if (form_) {
         form_->Hide();

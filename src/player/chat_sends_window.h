@@ -21,7 +21,7 @@ class ChatSendsSettings {
 // One created frmChatSends window.
 class ChatSendsForm : public ChatSendsSettings {
   public:
-    virtual void Show() = 0;  // modeless; a visible window stays as it is
+    virtual void Show() = 0;  // modeless, and activated
     virtual void Hide() = 0;
     virtual bool IsVisible() const = 0;
 
@@ -47,8 +47,9 @@ class ChatSendsWindow {
 
     // The settings, creating the window hidden if it does not exist.
     ChatSendsSettings& Settings() { return Form(); }
-    // The main window's "Chat Sends" button (XPButton2): shows the window, creating it first if needed.
-    void Show() { Form().Show(); }
+    // The main window's "Chat Sends" button (XPButton2): shows the window, creating it first if needed. A
+    // window that is already visible is left as it is (not even brought to the front).
+    void Show();
     bool Exists() const { return form_ != nullptr; }
 
   private:

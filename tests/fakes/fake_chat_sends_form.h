@@ -16,7 +16,10 @@ class FakeChatSendsForm : public ChatSendsForm {
     TextBox& Text1() override { return text1; }
     TextBox& Text2() override { return text2; }
     CheckBox& Check1() override { return check1; }
-    void Show() override { visible = true; }
+    void Show() override {
+        visible = true;
+        ++shows;
+    }
     void Hide() override { visible = false; }
     bool IsVisible() const override { return visible; }
 
@@ -30,6 +33,7 @@ class FakeChatSendsForm : public ChatSendsForm {
     FakeTextBox text2;
     FakeCheckBox check1;
     bool visible = false;
+    int shows = 0;  // calls of Show: each one would also activate a real window
 
   private:
     int& destroyedCount_;

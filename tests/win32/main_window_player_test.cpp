@@ -154,8 +154,12 @@ TEST_F(MainWindowPlayer, ADoubleClickOnAnEntryLoadsItThroughTheCurrentDirectory)
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
-TEST_F(MainWindowPlayer, PlayWithNothingSelectedSaysSo) {
+TEST_F(MainWindowPlayer, PlayWithNothingSelectedEmptiesTheNowPlayingLineAndSaysSo) {
     Fill({L"one.mp3"});
+    player->List1().SetListIndex(0);
+    Click("XPButton1");
+    ASSERT_EQ(Field("Text1"), L"one.mp3");
+    player->List1().SetListIndex(-1);
     Click("XPButton1");
     EXPECT_EQ(Messages(), (std::vector<Text>{L"No file to play"}));
     EXPECT_EQ(Field("Text1"), L"");
@@ -179,13 +183,35 @@ TEST_F(MainWindowPlayer, TheRightButtonOpensTheMenuOnAnEmptyPlaylistAndTheLeftBu
     EXPECT_FALSE(menuWatch.seen);
 }
 
-TEST_F(MainWindowPlayer, ThePlaylistMenusPlayActsOnTheSelectedEntry) {
-    Fill({L"one.mp3", L"two.mp3"});
-    player->List1().SetListIndex(0);
+TEST_F(MainWindowPlayer, ThePlaylistMenusPlayAndPauseActOnTheSelectedEntry) {
+    const Text song = orv::testing::TestMediaFile(L"long_440.mp3");
+    ASSERT_FALSE(song.empty());
+    Fill({L"one.mp3", song.c_str()});
+    player->List1().SetListIndex(1);
     SendMessageW(frmJubo.Handle(), WM_COMMAND, MAKEWPARAM(mnuListPlay, 0), 0);
-    EXPECT_EQ(Field("Text1"), L"one.mp3");
+    EXPECT_EQ(Field("Text1"), song);
+    DirectShowEngine& engine = player->MediaPlayer1().Engine();
+    EXPECT_EQ(engine.State(), PlaybackState::Playing);
     SendMessageW(frmJubo.Handle(), WM_COMMAND, MAKEWPARAM(mnuListPause, 0), 0);
+    EXPECT_EQ(engine.State(), PlaybackState::Paused);
     EXPECT_TRUE(dialogs.shown.empty());
+    engine.Stop();
+}
+
+TEST_F(MainWindowPlayer, TheSongPlaysBeforeTheRoomIsToldOfIt) {
+    const Text song = orv::testing::TestMediaFile(L"long_440.mp3");
+    ASSERT_FALSE(song.empty());
+    DirectShowEngine& engine = player->MediaPlayer1().Engine();
+    std::vector<PlaybackState> statesWhenSent;
+    chat.onSend = [&] { statesWhenSent.push_back(engine.State()); };
+    Fill({song.c_str()});
+    player->List1().SetListIndex(0);
+    Click("XPButton1");
+    EXPECT_TRUE(chat.sent.empty()) << "announced inside the click";
+    ASSERT_TRUE(PumpUntil([&] { return !chat.sent.empty(); }));
+    EXPECT_EQ(chat.sent, (std::vector<Text>{song}));
+    EXPECT_EQ(statesWhenSent, (std::vector<PlaybackState>{PlaybackState::Playing}));
+    engine.Stop();
 }
 
 TEST_F(MainWindowPlayer, TheMuteButtonTogglesTheEnginesMute) {
@@ -219,8 +245,14 @@ TEST_F(MainWindowPlayer, ChatSendsOpensItsWindowModelessAndOnce) {
     EXPECT_TRUE(IsWindowVisible(chatSends));
     EXPECT_TRUE(IsWindowEnabled(frmJubo.Handle()));
     EXPECT_EQ(GetWindow(chatSends, GW_OWNER), frmJubo.Handle());
+    EXPECT_EQ(GetActiveWindow(), chatSends);
+
+    // Pressed again while the window is visible, the button changes nothing, not even which window is active.
+    SetActiveWindow(frmJubo.Handle());
+    ASSERT_EQ(GetActiveWindow(), frmJubo.Handle());
     Click("XPButton2");
     EXPECT_EQ(FindWindowW(L"OrvJubo.frmChatSends", L"Chat Sends"), chatSends);
+    EXPECT_EQ(GetActiveWindow(), frmJubo.Handle());
     EXPECT_TRUE(player->DisableChatSends().IsClear());
 }
 
@@ -234,6 +266,44 @@ TEST_F(MainWindowPlayer, TheCurrentDirectoryComesFromAHiddenAddDirectoryWindow) 
     EXPECT_NE(GetWindowLongW(addDir, GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
     EXPECT_EQ(directory, ProcessCurrentDirectory());
     EXPECT_FALSE(directory.empty());
+}
+
+// Refuses to make the engine's panel, as a system short of resources would.
+LRESULT CALLBACK RefusePanel(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_CREATEWND) {
+        const auto* creation = reinterpret_cast<const CBT_CREATEWNDW*>(lParam)->lpcs;
+        if (!IS_INTRESOURCE(creation->lpszClass) &&
+            wcscmp(creation->lpszClass, L"OrvJuboMediaPlayerPanel") == 0) {
+            return 1;
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST(MainWindowWithoutEngine, ThePlayerRunsOnAndWhatNeedsTheEngineDoesNothing) {
+    orv::testing::ComApartment apartment;
+    orv::testing::FakeDialogs dialogs;
+    orv::testing::FakeChatSender chat;
+    FormWindow frmJubo;
+    ASSERT_TRUE(frmJubo.Create(MainWindowSpec(), {.visible = true}));
+    const HHOOK hook = SetWindowsHookExW(WH_CBT, &RefusePanel, nullptr, GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
+    auto player = std::make_unique<JuboPlayer>(frmJubo, dialogs, chat);
+    UnhookWindowsHookEx(hook);
+    EXPECT_FALSE(player->MediaPlayer1().HasEngine());
+
+    player->List1().AddItem(L"one.mp3");
+    player->List1().SetListIndex(0);
+    SendMessageW(frmJubo.Control("XPButton1"), BM_CLICK, 0, 0);
+    SendMessageW(frmJubo.Control("XPButton9"), BM_CLICK, 0, 0);
+    SendMessageW(frmJubo.Control("XPButton8"), BM_CLICK, 0, 0);
+    player->CloseEngine();
+    EXPECT_EQ(TextOf(frmJubo.Control("Text1")), L"one.mp3");
+    EXPECT_FALSE(player->Engine().HasOpenFile());
+    EXPECT_FALSE(player->Engine().Mute());
+    EXPECT_TRUE(chat.sent.empty()) << "no engine, so no song opened to announce";
+    player.reset();
+    frmJubo.Destroy();
 }
 
 }  // namespace

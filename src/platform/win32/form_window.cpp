@@ -84,8 +84,10 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             DestroyWindow(Handle());
             return 0;
         case WM_ENDSESSION:
-            if (wParam != FALSE && onUnload) {
-                onUnload();
+            // Not the close box: a window without its own session-end handling keeps its state for the main
+            // window's, whichever of them hears of the end first.
+            if (wParam != FALSE && onSessionEnd) {
+                onSessionEnd();
             }
             return 0;
         case WM_DESTROY:

@@ -41,18 +41,19 @@ JuboPlayer::JuboPlayer(FormWindow& frmJubo, Dialogs& dialogs, ChatSender& chat)
     : frmJubo_(frmJubo),
       addDir_(frmJubo.Handle()),
       panel_(MakeMediaPlayer1(frmJubo)),
+      engine_(panel_->HasEngine() ? static_cast<MediaEngine&>(panel_->Engine()) : noEngine_),
       list1_(frmJubo.Control("List1")),
       text1_(frmJubo.Control("Text1")),
       text2_(frmJubo.Control("Text2")),
       playback_(
-          list1_, text1_, text2_, panel_->Engine(), [this] { return addDir_.Dir1Path(); }, dialogs),
-      navigation_(list1_, playback_, panel_->Engine(), dialogs),
+          list1_, text1_, text2_, engine_, [this] { return addDir_.Dir1Path(); }, dialogs),
+      navigation_(list1_, playback_, engine_, dialogs),
       chatSendsForms_(frmJubo.Handle()),
       chatSends_(chatSendsForms_),
       announcer_(chatSends_, text1_, chat),
       switch_(chatSends_),
       listMenu_(MakeListMenu()) {
-    BindEngineEvents(panel_->Engine(), navigation_, announcer_);
+    BindEngineEvents(engine_, engineEvents_, navigation_, announcer_);
     BindControls();
 }
 
@@ -60,9 +61,15 @@ JuboPlayer::~JuboPlayer() {
     if (const HWND list1 = frmJubo_.Control("List1")) {
         RemoveWindowSubclass(list1, &JuboPlayer::List1Procedure, kList1SubclassId);
     }
-    panel_->Engine().onEndOfStream = nullptr;
-    panel_->Engine().onNewStream = nullptr;
+    engine_.onEndOfStream = nullptr;
+    engine_.onNewStream = nullptr;
     DestroyMenu(listMenu_);
+}
+
+void JuboPlayer::CloseEngine() {
+    if (panel_->HasEngine()) {
+        panel_->Engine().Close();
+    }
 }
 
 void JuboPlayer::BindControls() {

@@ -9,14 +9,16 @@
 
 #include <memory>
 
-#include "app/announcement_switch.h"
 #include "platform/dialogs.h"
+#include "platform/no_media_engine.h"
 #include "platform/win32/add_dir_window.h"
 #include "platform/win32/form_window.h"
 #include "platform/win32/media_player_panel.h"
 #include "platform/win32/win32_chat_sends_form.h"
+#include "platform/win32/win32_handler_queue.h"
 #include "platform/win32/win32_list_box.h"
 #include "platform/win32/win32_text_box.h"
+#include "player/announcement_switch.h"
 #include "player/chat_sender.h"
 #include "player/chat_sends_switch.h"
 #include "player/chat_sends_window.h"
@@ -42,6 +44,10 @@ class JuboPlayer {
     // frmChatSends' "Disable ChatSends", read by start-up and shutdown.
     AnnouncementSwitch& DisableChatSends() { return switch_; }
     MediaPlayerPanel& MediaPlayer1() { return *panel_; }
+    // The panel's engine, or one that does nothing when the panel could not be made.
+    MediaEngine& Engine() { return engine_; }
+    // Lets go of the engine's open file, raising no event; for the end of the program.
+    void CloseEngine();
     ListBox& List1() { return list1_; }
     Playback& Player() { return playback_; }
     Navigation& Navigator() { return navigation_; }
@@ -58,6 +64,8 @@ class JuboPlayer {
     FormWindow& frmJubo_;
     AddDirWindow addDir_;
     std::unique_ptr<MediaPlayerPanel> panel_;
+    NoMediaEngine noEngine_;
+    MediaEngine& engine_;
     Win32ListBox list1_;
     Win32TextBox text1_;
     Win32TextBox text2_;
@@ -67,6 +75,9 @@ class JuboPlayer {
     ChatSendsWindow chatSends_;
     NowPlayingAnnouncer announcer_;
     ChatSendsSwitch switch_;
+    // After the parts its handlers use, so that it goes before them: no posted engine event runs once the
+    // player is being taken apart.
+    Win32HandlerQueue engineEvents_;
     HMENU listMenu_ = nullptr;
 };
 

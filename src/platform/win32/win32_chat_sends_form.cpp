@@ -30,6 +30,9 @@ Win32ChatSendsForm::Win32ChatSendsForm(HWND owner)
             onClosed();
         }
     };
+    // The end of the session is not the close box: the settings stay, since the main window's shutdown may
+    // still read "Disable ChatSends" (owned windows often hear of the end first).
+    form_.onSessionEnd = nullptr;
 }
 
 bool Win32ChatSendsForm::IsVisible() const {

@@ -1,6 +1,7 @@
 #pragma once
 // frmChatSends as a real window: the two texts, the "Disable ChatSends" box and the "OK" button, built from
-// its layout data. "OK" raises onOk; the close box raises onClosed and the window is destroyed.
+// its layout data. "OK" raises onOk; the close box raises onClosed and the window is destroyed; the end of
+// the session changes nothing.
 #include <windows.h>
 
 #include <memory>
