@@ -52,12 +52,13 @@ run_setup() {
 # With emulate_i686=1, where the kernel runs no 32-bit programs, also finds out whether 32-bit Wine runs
 # under the user-mode emulator (scripts/lib/i686-wine-under-qemu.sh): i686_emulated=1 when it does, 0 when
 # it does not (the reason is in i686_emulation_failure). One line says which way it went.
+# ORVJUBO_NO_IA32=1 chooses as if the kernel ran no 32-bit programs, to try that way on any machine.
 choose_windows_build() {
   local loader32=/usr/lib/wine/wine loader64=/usr/lib/wine/wine64
   i686_emulated=0
   i686_emulation_failure=""
   [ -x "$loader32" ] || loader32=$(command -v wine || true)
-  if [ -n "$loader32" ] && "$loader32" --version >/dev/null 2>&1; then
+  if [ "${ORVJUBO_NO_IA32:-0}" != 1 ] && [ -n "$loader32" ] && "$loader32" --version >/dev/null 2>&1; then
     step "this kernel runs 32-bit programs: the Windows programs run from the 32-bit build in 32-bit Wine"
     windows_preset=win32
     export WINEARCH=win32
