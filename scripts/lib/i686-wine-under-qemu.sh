@@ -46,6 +46,8 @@ fi
 prefix=$1
 shift
 
+# Wine's own services crash now and then under the emulator, which would leave a core file of each behind.
+ulimit -c 0
 # With the emulator's default address space Wine's start takes minutes and then fails; below this it fails.
 export QEMU_RESERVED_VA=0x81000000
 export WINEARCH=win32 WINEPREFIX="$prefix" WINELOADER="$loader"
