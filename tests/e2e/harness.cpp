@@ -358,6 +358,19 @@ bool AnswerInputBox(DWORD processId, const std::wstring& caption, const std::wst
     return box && AnswerInputBox(box, text);
 }
 
+bool ChooseFromMenu(DWORD processId, int item, DWORD timeoutMs) {
+    // The menu's own window class; its keys go to the loop of the thread that opened it.
+    HWND menu = WaitForTopWindow({.processId = processId, .className = L"#32768"}, timeoutMs);
+    if (menu == nullptr) {
+        return false;
+    }
+    for (int i = 0; i <= item; ++i) {
+        PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
+    }
+    PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 0);
+    return true;
+}
+
 bool PressButtonOf(DWORD processId, const std::wstring& caption, const std::wstring& button,
                    DWORD timeoutMs) {
     HWND window = WaitForTopWindow({.processId = processId, .caption = caption}, timeoutMs);

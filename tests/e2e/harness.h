@@ -109,6 +109,10 @@ bool AnswerInputBox(DWORD processId, const std::wstring& caption, const std::wst
 bool PressButtonOf(DWORD processId, const std::wstring& caption, const std::wstring& button,
                    DWORD timeoutMs = kWindowTimeoutMs);
 
+// Waits for the process's pop-up menu to open and chooses its item at the position (from 0) with the
+// keyboard, as a person would with the arrow keys and Enter; false when no menu opened.
+bool ChooseFromMenu(DWORD processId, int item, DWORD timeoutMs = kWindowTimeoutMs);
+
 std::string ToAnsi(const std::wstring& text);
 // The file's bytes; empty when it cannot be read.
 std::string ReadFileBytes(const std::wstring& path);
