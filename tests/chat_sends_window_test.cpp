@@ -79,15 +79,5 @@ TEST_F(ChatSendsWindowTest, AClosedWindowIsDestroyedOnlyAfterItsOwnHandlerReturn
     EXPECT_EQ(Made(), 2);
 }
 
-TEST_F(ChatSendsWindowTest, OnlyAClearSwitchLetsAnnouncementsThrough) {
-    auto& check1 = chatSends.Check1();
-    check1.SetValue(0);
-    EXPECT_TRUE(announcementSwitch.IsClear());
-    check1.SetValue(1);
-    EXPECT_FALSE(announcementSwitch.IsClear());
-    check1.SetValue(2);  // grayed
-    EXPECT_FALSE(announcementSwitch.IsClear());
-}
-
 }  // namespace
 }  // namespace orv

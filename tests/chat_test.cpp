@@ -1,6 +1,8 @@
 // Driving the messenger's chat-room window: sending, reading, clearing and leaving.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "aim/chat.h"
 #include "fakes/fake_chat_windows.h"
 #include "fakes/fake_code_page.h"
@@ -61,6 +63,71 @@ TEST_F(ChatTest, SendTypesIntoTheEntryPaneAndPressesTheFifthButton) {
     ASSERT_FALSE(windows.sent.empty());
     EXPECT_EQ(windows.sent.front().kind, Kind::SetText);  // the text is in place before the press
     EXPECT_EQ(windows.sent.front().target, room.entry);
+}
+
+// The entry pane holds the text before the log line is written, and the log line is written before the press.
+TEST_F(ChatTest, SendTypesThenLogsThenPresses) {
+    testing::FakeEventList events;
+    windows.events = &events;
+    files.events = &events;
+    AddChatRoom(windows);
+    chat.ChatSend(L"Orv Jubo - Unloaded.");
+    EXPECT_EQ(events, (testing::FakeEventList{"WM_SETTEXT Orv Jubo - Unloaded.",
+                                              "append test.html \"Orv Jubo - Unloaded.\"\r\n",
+                                              "WM_LBUTTONDOWN", "WM_KEYUP", "WM_LBUTTONUP"}));
+}
+
+// Each operation's messages share one time budget: one operation, however many messages, none outside it.
+TEST_F(ChatTest, EveryOperationSendsItsMessagesInOneChatOperation) {
+    const std::pair<const char*, void (*)(Chat&)> operations[] = {
+        {"ChatSend", [](Chat& c) { c.ChatSend(L"hi"); }},
+        {"ChatPressSend", [](Chat& c) { c.ChatPressSend(); }},
+        {"ChatReadText", [](Chat& c) { c.ChatReadText(); }},
+        {"ChatReadTail", [](Chat& c) { c.ChatReadTail(); }},
+        {"ChatReadNewestPart", [](Chat& c) { c.ChatReadNewestPart(); }},
+        {"ChatClear", [](Chat& c) { c.ChatClear(); }},
+        {"ChatLeave", [](Chat& c) { c.ChatLeave(); }},
+    };
+    for (const auto& [name, operation] : operations) {
+        FakeChatWindows tree;
+        Chat onTree{tree, codePage, files};
+        AddChatRoom(tree);
+        operation(onTree);
+        EXPECT_EQ(tree.operationsBegun, 1) << name;
+        ASSERT_FALSE(tree.sent.empty()) << name;
+        for (const auto& s : tree.sent) {
+            EXPECT_EQ(s.operation, 1) << name;
+        }
+    }
+}
+
+// Any window can carry the room's class names and claim a history of any length: a claim above the limit
+// counts as a pane that cannot be read now, and no buffer is asked for.
+TEST_F(ChatTest, AHistoryPaneLongerThanTheLimitIsNotRead) {
+    struct Case {
+        std::size_t announced;
+        bool read;
+    };
+    for (const Case c : {Case{kMaxChatTextBytes, true}, Case{kMaxChatTextBytes + 1, false},
+                         Case{0x7FFFFFFF, false}, Case{~std::size_t{0}, false}}) {
+        FakeChatWindows tree;
+        Chat onTree{tree, codePage, files};
+        const FakeChatRoom room = AddChatRoom(tree);
+        tree.TextOf(room.history) = "<BR><FONT COLOR=\"#ff0000\">Bob</FONT>: !next</HTML>";
+        tree.AnnounceLength(room.history, c.announced);
+        const Text whole = L"<BR><FONT COLOR=\"#ff0000\">Bob</FONT>: !next</HTML>";
+        const Text expected = c.read ? whole : Text{};
+        EXPECT_EQ(onTree.ChatReadText(), expected) << c.announced;
+        EXPECT_EQ(onTree.ChatReadTail(), expected) << c.announced;
+        EXPECT_EQ(onTree.ChatReadNewestPart(), expected) << c.announced;
+        const auto asked = std::count_if(tree.sent.begin(), tree.sent.end(), [](const auto& s) {
+            return s.kind == Kind::GetText && s.wParam == kMaxChatTextBytes + 1;
+        });
+        const auto askedAtAll = std::count_if(tree.sent.begin(), tree.sent.end(),
+                                              [](const auto& s) { return s.kind == Kind::GetText; });
+        EXPECT_EQ(askedAtAll, c.read ? 3 : 0) << c.announced;
+        EXPECT_EQ(asked, askedAtAll) << c.announced;
+    }
 }
 
 TEST_F(ChatTest, EachSendReplacesTheEntryTextAndPressesOnce) {

@@ -5,7 +5,6 @@
 
 #include "app/main_window_layout.h"
 #include "platform/control_order.h"
-#include "player/player_controls_layout.h"
 
 namespace orv {
 namespace {
@@ -31,25 +30,6 @@ void ExpectSoundLayout(const WindowSpec& layout) {
 
 TEST(MainWindowLayout, ControlsLieInsideTheClientAreaWithUniqueNamesAndTabIndexes) {
     ExpectSoundLayout(MainWindowSpec());
-}
-
-TEST(MainWindowLayout, HoldsEveryPlayerControlWhereThePlayerLayoutPutsIt) {
-    const WindowSpec layout = MainWindowSpec();
-    for (const ControlSpec& player : PlayerControlsLayout()) {
-        SCOPED_TRACE(player.name);
-        const ControlSpec* control = layout.Find(player.name);
-        ASSERT_NE(control, nullptr);
-        EXPECT_EQ(control->kind, player.kind);
-        EXPECT_EQ(control->left, player.left);
-        EXPECT_EQ(control->top, player.top);
-        EXPECT_EQ(control->width, player.width);
-        EXPECT_EQ(control->height, player.height);
-        EXPECT_EQ(control->caption, player.caption);
-        EXPECT_EQ(control->tabIndex, player.tabIndex);
-    }
-    const ControlSpec* mediaPlayer = layout.Find("MediaPlayer1");
-    ASSERT_NE(mediaPlayer, nullptr);
-    EXPECT_EQ(mediaPlayer->kind, ControlKind::Panel);
 }
 
 TEST(CreationOrder, FollowsTheTabIndexesThenTheControlsWithoutATabStopThenTheLabelsLastOnTop) {

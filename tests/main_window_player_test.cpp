@@ -10,6 +10,7 @@
 #include "fakes/fake_engine_panels.h"
 #include "fakes/fake_folders.h"
 #include "fakes/fake_form.h"
+#include "fakes/fake_handler_queue.h"
 
 namespace orv {
 namespace {
@@ -34,8 +35,9 @@ class MainWindowPlayer : public ::testing::Test {
     testing::FakeFolders folders;
     testing::FakeDialogs dialogs;
     testing::FakeChatSender chat;
+    testing::FakeHandlerQueue later;
     FakeForm frmJubo{MainWindowSpec()};
-    JuboPlayer player{frmJubo, forms, panels, folders, dialogs, chat};
+    JuboPlayer player{frmJubo, forms, panels, folders, dialogs, chat, later};
 };
 
 TEST_F(MainWindowPlayer, MediaPlayer1IsTheEnginesPanelAndItsEventsAreBound) {

@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "fakes/fake_chat_sender.h"
 #include "fakes/fake_controls.h"
 #include "fakes/fake_dialogs.h"
 #include "fakes/fake_form.h"
+#include "fakes/fake_handler_queue.h"
 #include "fakes/fake_media_engine.h"
 #include "player/engine_events.h"
 
@@ -15,14 +18,16 @@ namespace {
 using testing::FakeChatSender;
 using testing::FakeDialogs;
 using testing::FakeFormFactory;
+using testing::FakeHandlerQueue;
 using testing::FakeListBox;
 using testing::FakeMediaEngine;
 using testing::FakeTextBox;
 
-// The player wired as the program wires it: the engine's events drive navigation and the announcement.
+// The player wired as the program wires it: the engine's events drive navigation and the announcement, each
+// after the handler that caused it.
 class NowPlayingTest : public ::testing::Test {
   protected:
-    NowPlayingTest() { BindEngineEvents(engine, navigation, announcer); }
+    NowPlayingTest() { BindEngineEvents(engine, later, navigation, announcer); }
 
     void SetTexts(const Text& before, const Text& after) {
         chatSends.Text1().SetText(before);
@@ -33,12 +38,22 @@ class NowPlayingTest : public ::testing::Test {
     void PlayEntry(int index) {
         List1.SetListIndex(index);
         playback.PlaySelectedEntry();
+        later.RunPosted();
+    }
+    void EndOfStream() {
+        engine.FireEndOfStream();
+        later.RunPosted();
+    }
+    void Step(StepCommand command) {
+        navigation.Step(command);
+        later.RunPosted();
     }
 
     FakeListBox List1{L"Artist - Song.mp3", L"b.mp3", L"c.mp3"};
     FakeTextBox Text1;
     FakeTextBox Text2{L"Text2"};
     FakeMediaEngine engine;
+    FakeHandlerQueue later;
     FakeDialogs dialogs;
     FakeChatSender chat;
     FakeFormFactory forms;
@@ -79,16 +94,16 @@ TEST_F(NowPlayingTest, TheSameEntryPlayedTwiceIsAnnouncedTwice) {
 TEST_F(NowPlayingTest, EveryFileThatOpensIsAnnouncedOnce) {
     engine.unplayable.insert(L"C:\\Music\\b.mp3");
     PlayEntry(0);
-    engine.FireEndOfStream();          // b does not open, c plays
-    navigation.Step(kNextSongButton);  // c again at the end of the list
+    EndOfStream();          // b does not open, c plays
+    Step(kNextSongButton);  // c again at the end of the list
     EXPECT_EQ(chat.sent, (std::vector<Text>{L"Artist - Song.mp3", L"c.mp3", L"c.mp3"}));
 }
 
 TEST_F(NowPlayingTest, DisableChatSendsSilencesTheAnnouncement) {
     chatSends.Check1().SetValue(1);
     PlayEntry(0);
-    navigation.Step(kTrayNextSong);
-    engine.FireEndOfStream();
+    Step(kTrayNextSong);
+    EndOfStream();
     EXPECT_TRUE(chat.sent.empty());
     EXPECT_EQ(engine.opened, 3);
 }
@@ -124,6 +139,52 @@ TEST_F(NowPlayingTest, ATextChangedInTheOpenWindowCountsFromTheNextSong) {
     Window().TextBoxNamed("Text2").SetText(L" !");
     PlayEntry(1);
     EXPECT_EQ(chat.sent, (std::vector<Text>{L"Artist - Song.mp3", L"b.mp3 !"}));
+}
+
+// Writes what it is asked to send into the engine's record, so the two orders can be compared.
+class SenderBesideEngine : public ChatSender {
+  public:
+    explicit SenderBesideEngine(FakeMediaEngine& engine) : engine_(engine) {}
+    void ChatSend(const Text& message) override {
+        engine_.calls.push_back(L"ChatSend " + message);
+        if (fails) {
+            throw std::runtime_error("the room went away");
+        }
+    }
+    bool fails = false;
+
+  private:
+    FakeMediaEngine& engine_;
+};
+
+class AnnouncementOrderTest : public NowPlayingTest {
+  protected:
+    AnnouncementOrderTest() { BindEngineEvents(engine, later, navigation, toRoom); }
+    SenderBesideEngine room{engine};
+    NowPlayingAnnouncer toRoom{chatSends, Text1, room};
+};
+
+TEST_F(AnnouncementOrderTest, TheSongStartsBeforeTheRoomIsToldOfIt) {
+    List1.SetListIndex(0);
+    playback.PlaySelectedEntry();
+    EXPECT_EQ(engine.calls, (std::vector<Text>{L"SetFileName C:\\Music\\Artist - Song.mp3", L"Play"}));
+    later.RunPosted();
+    EndOfStream();
+    EXPECT_EQ(engine.calls, (std::vector<Text>{L"SetFileName C:\\Music\\Artist - Song.mp3", L"Play",
+                                               L"ChatSend Artist - Song.mp3", L"SetFileName C:\\Music\\b.mp3",
+                                               L"Play", L"ChatSend b.mp3"}));
+}
+
+TEST_F(AnnouncementOrderTest, AFailedAnnouncementNeitherStopsTheSongNorAutoAdvance) {
+    room.fails = true;
+    EXPECT_NO_THROW(PlayEntry(0));
+    EXPECT_NO_THROW(EndOfStream());
+    EXPECT_NO_THROW(EndOfStream());
+    EXPECT_EQ(List1.ListIndex(), 2);
+    EXPECT_EQ(engine.calls, (std::vector<Text>{L"SetFileName C:\\Music\\Artist - Song.mp3", L"Play",
+                                               L"ChatSend Artist - Song.mp3", L"SetFileName C:\\Music\\b.mp3",
+                                               L"Play", L"ChatSend b.mp3", L"SetFileName C:\\Music\\c.mp3",
+                                               L"Play", L"ChatSend c.mp3"}));
 }
 
 }  // namespace

@@ -67,7 +67,7 @@ TEST_F(PlaybackTest, TheCurrentDirectoryIsReadAtEveryLoad) {
     EXPECT_EQ(engine.FilesSet(), (std::vector<Text>{L"C:\\Music\\one.mp3", L"E:\\Other\\one.mp3"}));
 }
 
-TEST_F(PlaybackTest, NothingSelectedSaysNoFileToPlayAndHandsTheEngineNothing) {
+TEST_F(PlaybackTest, NothingSelectedEmptiesTheNowPlayingNameSaysNoFileToPlayAndHandsTheEngineNothing) {
     Text1.text = L"still playing.mp3";
     playback.PlaySelectedEntry();
     ASSERT_EQ(dialogs.shown.size(), 1u);
@@ -75,7 +75,7 @@ TEST_F(PlaybackTest, NothingSelectedSaysNoFileToPlayAndHandsTheEngineNothing) {
     EXPECT_EQ(dialogs.shown[0].title, L"Error");
     EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::None);
     EXPECT_TRUE(engine.calls.empty());
-    EXPECT_EQ(Text1.text, L"still playing.mp3");
+    EXPECT_EQ(Text1.text, L"");
     EXPECT_EQ(Text2.text, L"Text2");
 
     List1.Clear();
@@ -106,23 +106,31 @@ TEST_F(PlaybackTest, AnEntryHoldingAFullPathPlaysUnderItsOwnPath) {
     EXPECT_EQ(engine.calls, (std::vector<Text>{L"SetFileName D:\\x.mp3", L"Play"}));
 }
 
-TEST(EntryPath, JoinsDirectoryBackslashAndEntryWithoutNormalising) {
-    EXPECT_EQ(EntryPath(L"C:\\Music", L"a.mp3"), L"C:\\Music\\a.mp3");
-    EXPECT_EQ(EntryPath(L"C:\\", L"a.mp3"), L"C:\\\\a.mp3");
-    EXPECT_EQ(EntryPath(L"C:\\Music", L"sub\\a.mp3"), L"C:\\Music\\sub\\a.mp3");
-    EXPECT_EQ(EntryPath(L"C:\\Music", L"..\\a.mp3"), L"C:\\Music\\..\\a.mp3");
-    // A drive without a backslash is relative to that drive's own directory: not a full path.
-    EXPECT_EQ(EntryPath(L"C:\\Music", L"D:a.mp3"), L"C:\\Music\\D:a.mp3");
-    EXPECT_EQ(EntryPath(L"C:\\Music", L""), L"C:\\Music\\");
-}
-
-TEST(EntryPath, FullPathsAreTheirOwnPath) {
-    EXPECT_EQ(EntryPath(L"C:\\Music", L"D:\\x.mp3"), L"D:\\x.mp3");
-    EXPECT_EQ(EntryPath(L"C:\\Music", L"d:\\songs\\x.mp3"), L"d:\\songs\\x.mp3");
-    EXPECT_EQ(EntryPath(L"C:\\Music", L"\\\\server\\share\\x.mp3"), L"\\\\server\\share\\x.mp3");
-    EXPECT_FALSE(IsFullPath(L"\\x.mp3"));
-    EXPECT_FALSE(IsFullPath(L"1:\\x.mp3"));
-    EXPECT_FALSE(IsFullPath(L"C:"));
+TEST(EntryPath, OnlyDrivePathsStandAloneEverythingElseIsJoinedToTheCurrentDirectory) {
+    const struct {
+        const wchar_t* directory;
+        const wchar_t* entry;
+        const wchar_t* path;
+    } cases[] = {
+        {L"C:\\Music", L"a.mp3", L"C:\\Music\\a.mp3"},
+        {L"C:\\", L"a.mp3", L"C:\\\\a.mp3"},  // a drive root keeps both backslashes
+        {L"C:\\Music", L"sub\\a.mp3", L"C:\\Music\\sub\\a.mp3"},
+        {L"C:\\Music", L"..\\a.mp3", L"C:\\Music\\..\\a.mp3"},
+        {L"C:\\Music", L"", L"C:\\Music\\"},
+        {L"C:\\Music", L"D:\\x.mp3", L"D:\\x.mp3"},
+        {L"C:\\Music", L"d:\\songs\\x.mp3", L"d:\\songs\\x.mp3"},
+        // A network path must not reach another machine: it becomes a path under the current directory.
+        {L"C:\\Music", L"\\\\server\\share\\x.mp3", L"C:\\Music\\\\\\server\\share\\x.mp3"},
+        {L"C:\\Music", L"\\\\?\\UNC\\server\\x.mp3", L"C:\\Music\\\\\\?\\UNC\\server\\x.mp3"},
+        {L"C:\\Music", L"//server/share/x.mp3", L"C:\\Music\\//server/share/x.mp3"},
+        {L"C:\\Music", L"\\x.mp3", L"C:\\Music\\\\x.mp3"},
+        {L"C:\\Music", L"D:a.mp3", L"C:\\Music\\D:a.mp3"},  // relative to drive D's own directory
+        {L"C:\\Music", L"1:\\x.mp3", L"C:\\Music\\1:\\x.mp3"},
+        {L"C:\\Music", L"C:", L"C:\\Music\\C:"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(EntryPath(c.directory, c.entry), c.path) << std::wstring(c.entry);
+    }
 }
 
 TEST_F(PlaybackTest, PauseAndResumeKeepTheFile) {

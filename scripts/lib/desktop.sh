@@ -49,15 +49,33 @@ run_setup() {
 
 # Which Windows build runs under Wine here. The product is 32-bit; a kernel without 32-bit support (no
 # ia32 emulation) cannot run 32-bit Wine, and then the same sources built for 64-bit Windows run instead.
+# With emulate_i686=1, where the kernel runs no 32-bit programs, also finds out whether 32-bit Wine runs
+# under the user-mode emulator (scripts/lib/i686-wine-under-qemu.sh): i686_emulated=1 when it does, 0 when
+# it does not (the reason is in i686_emulation_failure). One line says which way it went.
+# ORVJUBO_NO_IA32=1 chooses as if the kernel ran no 32-bit programs, to try that way on any machine.
 choose_windows_build() {
   local loader32=/usr/lib/wine/wine loader64=/usr/lib/wine/wine64
+  i686_emulated=0
+  i686_emulation_failure=""
   [ -x "$loader32" ] || loader32=$(command -v wine || true)
-  if [ -n "$loader32" ] && "$loader32" --version >/dev/null 2>&1; then
+  if [ "${ORVJUBO_NO_IA32:-0}" != 1 ] && [ -n "$loader32" ] && "$loader32" --version >/dev/null 2>&1; then
+    step "this kernel runs 32-bit programs: the Windows programs run from the 32-bit build in 32-bit Wine"
     windows_preset=win32
     export WINEARCH=win32
     wine_loader=$loader32
   elif [ -x "$loader64" ] && "$loader64" --version >/dev/null 2>&1; then
-    step "this kernel runs no 32-bit programs: the Windows programs run from the 64-bit build in 64-bit Wine"
+    if [ "${emulate_i686:-0}" != 1 ]; then
+      step "this kernel runs no 32-bit programs: the Windows programs run from the 64-bit build in 64-bit Wine"
+    elif i686_emulation_failure=$(bash "$root/scripts/lib/i686-wine-under-qemu.sh" --check 2>&1 | tr "\n" " "); then
+      # shellcheck disable=SC2034 # read by scripts/test
+      i686_emulated=1
+      step "this kernel runs no 32-bit programs: the Windows programs run from the 64-bit build in 64-bit" \
+        "Wine, and the whole-program tests that play no sound also from the 32-bit build in 32-bit Wine under" \
+        "the emulator qemu-i386-static"
+    else
+      step "this kernel runs no 32-bit programs, nor 32-bit Wine under the emulator qemu-i386-static" \
+        "(${i686_emulation_failure:-no reason given}): the Windows programs run only from the 64-bit build"
+    fi
     windows_preset=win64
     export WINEARCH=win64
     wine_loader=$loader64

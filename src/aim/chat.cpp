@@ -25,9 +25,22 @@ bool IsLineBreakMarkerAt(const String& text, std::size_t at) {
     return text[at] == '<' && upper(text[at + 1]) == 'B' && upper(text[at + 2]) == 'R' && text[at + 3] == '>';
 }
 
+// Opens a chat operation for the lifetime of the scope.
+class ChatOperation {
+  public:
+    explicit ChatOperation(ChatWindows& windows) : windows_(windows) { windows_.BeginOperation(); }
+    ~ChatOperation() { windows_.EndOperation(); }
+    ChatOperation(const ChatOperation&) = delete;
+    ChatOperation& operator=(const ChatOperation&) = delete;
+
+  private:
+    ChatWindows& windows_;
+};
+
 }  // namespace
 
 void Chat::ChatSend(const Text& message) {
+    const ChatOperation operation(windows_);
     const WindowHandle room = windows_.FindTopLevel(kChatRoomClass);
     const WindowHandle historyFrame = windows_.FindChild(room, 0, kPaneFrameClass);
     const WindowHandle entryFrame = windows_.FindChild(room, historyFrame, kPaneFrameClass);
@@ -36,10 +49,11 @@ void Chat::ChatSend(const Text& message) {
     windows_.SetText(entry, ansi);
     // The log holds what the room received: characters the code page lacks appear as its replacement.
     AppendQuotedLine(files_, codePage_, codePage_.FromAnsi(ansi), kSentMessagesFile);
-    ChatPressSend();
+    ChatPressSend();  // within this operation: a nested one shares its budget
 }
 
 void Chat::ChatPressSend() {
+    const ChatOperation operation(windows_);
     const WindowHandle room = windows_.FindTopLevel(kChatRoomClass);
     // A lookup that finds nothing yields 0, and the next one starts again from the first button; with fewer
     // than five buttons this lands on another button (or on none), as the room has always behaved.
@@ -53,10 +67,14 @@ void Chat::ChatPressSend() {
 }
 
 AnsiText Chat::ReadHistoryBytes() {
+    const ChatOperation operation(windows_);
     const WindowHandle room = windows_.FindTopLevel(kChatRoomClass);
     const WindowHandle historyFrame = windows_.FindChild(room, 0, kPaneFrameClass);
     const WindowHandle history = windows_.FindChild(historyFrame, 0, kPaneClass);
     const std::size_t length = windows_.GetTextLength(history);
+    if (length > kMaxChatTextBytes) {
+        return {};
+    }
     AnsiText bytes = windows_.GetText(history, length + 1);
     // The pane may have changed between the two messages; never hand back more than was announced.
     if (bytes.size() > length) {
@@ -96,6 +114,7 @@ Text Chat::ChatReadTail() {
 }
 
 void Chat::ChatClear() {
+    const ChatOperation operation(windows_);
     const WindowHandle room = windows_.FindTopLevel(kChatRoomClass);
     const WindowHandle historyFrame = windows_.FindChild(room, 0, kPaneFrameClass);
     const WindowHandle history = windows_.FindChild(historyFrame, 0, kPaneClass);
@@ -103,6 +122,7 @@ void Chat::ChatClear() {
 }
 
 void Chat::ChatLeave() {
+    const ChatOperation operation(windows_);
     windows_.Close(windows_.FindTopLevel(kChatRoomClass));
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 // The chat module: everything that touches the messenger's chat-room window. Stateless: every operation looks
 // the windows up again from the top, acts, and forgets the handles. No operation reports success or failure.
+// Each public operation is one chat operation of ChatWindows: its messages share one time budget.
+#include <cstddef>
+
 #include "platform/chat_windows.h"
 #include "platform/code_page.h"
 #include "platform/files.h"
@@ -10,11 +13,15 @@ namespace orv {
 
 // The number of characters ChatReadTail keeps.
 constexpr std::size_t kChatTailLength = 500;
+// The longest history pane that is read, in ANSI bytes: far above any real conversation. Any window may carry
+// the messenger's class names; a longer answer to WM_GETTEXTLENGTH counts as a pane that cannot be read this
+// time, before any buffer is made for it.
+constexpr std::size_t kMaxChatTextBytes = std::size_t{16} * 1024 * 1024;
 // The file that receives a copy of every sent message, in the working directory.
 inline const Text kSentMessagesFile = L"test.html";
 
 class Chat {
-public:
+  public:
     Chat(ChatWindows& windows, const CodePage& codePage, Files& files)
         : windows_(windows), codePage_(codePage), files_(files) {}
 
@@ -30,7 +37,7 @@ public:
     void ChatClear();
     void ChatLeave();
 
-private:
+  private:
     // The history pane's text as the pane holds it, in the ANSI code page.
     AnsiText ReadHistoryBytes();
 

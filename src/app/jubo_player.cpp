@@ -4,10 +4,23 @@
 
 namespace orv {
 
+namespace {
+
+// A missing engine stops nothing: the player goes on with one that plays nothing.
+MediaEngine& PutEngine(EnginePanels& enginePanels, Form& frmJubo, MediaEngine& noEngine) {
+    try {
+        return enginePanels.PutEnginePanel(frmJubo, "MediaPlayer1");
+    } catch (...) {
+        return noEngine;
+    }
+}
+
+}  // namespace
+
 JuboPlayer::JuboPlayer(Form& frmJubo, FormFactory& forms, EnginePanels& enginePanels, Folders& folders,
-                       Dialogs& dialogs, ChatSender& chat)
+                       Dialogs& dialogs, ChatSender& chat, HandlerQueue& later)
     : frmJubo_(frmJubo),
-      engine_(enginePanels.PutEnginePanel(frmJubo, "MediaPlayer1")),
+      engine_(PutEngine(enginePanels, frmJubo, noEngine_)),
       list1_(frmJubo.ListBoxNamed("List1")),
       addDir_(forms, frmJubo, folders),
       playback_(
@@ -17,7 +30,7 @@ JuboPlayer::JuboPlayer(Form& frmJubo, FormFactory& forms, EnginePanels& enginePa
       chatSends_(forms, &frmJubo),
       announcer_(chatSends_, frmJubo.TextBoxNamed("Text1"), chat),
       switch_(chatSends_) {
-    BindEngineEvents(engine_, navigation_, announcer_);
+    BindEngineEvents(engine_, later, navigation_, announcer_);
     BindControls();
 }
 

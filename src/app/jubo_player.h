@@ -6,6 +6,8 @@
 #include "platform/engine_panel.h"
 #include "platform/folders.h"
 #include "platform/form.h"
+#include "platform/handler_queue.h"
+#include "platform/no_media_engine.h"
 #include "player/chat_sender.h"
 #include "player/chat_sends_switch.h"
 #include "player/chat_sends_window.h"
@@ -18,15 +20,17 @@ namespace orv {
 
 class JuboPlayer {
   public:
-    // frmJubo must exist with its controls; the engine's panel is put in the place of MediaPlayer1.
+    // frmJubo must exist with its controls; the engine's panel is put in the place of MediaPlayer1. The
+    // engine's events are handled later, through the queue, after the handler that raised them.
     JuboPlayer(Form& frmJubo, FormFactory& forms, EnginePanels& enginePanels, Folders& folders,
-               Dialogs& dialogs, ChatSender& chat);
+               Dialogs& dialogs, ChatSender& chat, HandlerQueue& later);
     ~JuboPlayer();
     JuboPlayer(const JuboPlayer&) = delete;
     JuboPlayer& operator=(const JuboPlayer&) = delete;
 
     // frmChatSends' "Disable ChatSends", read by start-up and shutdown.
     AnnouncementSwitch& DisableChatSends() { return switch_; }
+    // The panel's engine, or one that does nothing when the panel could not be made.
     MediaEngine& MediaPlayer1() { return engine_; }
     ListBox& List1() { return list1_; }
     Playback& Player() { return playback_; }
@@ -40,6 +44,7 @@ class JuboPlayer {
     void BindControls();
 
     Form& frmJubo_;
+    NoMediaEngine noEngine_;
     MediaEngine& engine_;
     FormListBox& list1_;
     AddDirWindow addDir_;

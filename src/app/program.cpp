@@ -19,7 +19,8 @@ JuboProgram::JuboProgram(const ProgramPorts& ports)
       chat_(ports.chatWindows, ports.codePage, ports.files),
       chatSender_(chat_),
       tasp1_(chat_, ports.chatTimer),
-      player_(*frmJubo_, ports.forms, ports.enginePanels, ports.folders, ports.dialogs, chatSender_),
+      player_(*frmJubo_, ports.forms, ports.enginePanels, ports.folders, ports.dialogs, chatSender_,
+              ports.later),
       lifecycle_(ports.dialogs, chat_, frmJubo_->TextBoxNamed("Text3"), player_.DisableChatSends(), tasp1_,
                  ports.process) {
     // Closing (close box, system menu, Alt+F4), the end of the session and the window's destruction all
@@ -27,6 +28,13 @@ JuboProgram::JuboProgram(const ProgramPorts& ports)
     frmJubo_->onClose = [this] { lifecycle_.Form_Unload(); };
     frmJubo_->onSessionEnd = [this] { lifecycle_.Form_Unload(); };
     frmJubo_->onDestroy = [this] { lifecycle_.Form_Unload(); };
+}
+
+JuboProgram::~JuboProgram() {
+    // Taking the program apart is not the user's shutdown.
+    frmJubo_->onClose = nullptr;
+    frmJubo_->onSessionEnd = nullptr;
+    frmJubo_->onDestroy = nullptr;
 }
 
 void JuboProgram::Start() {

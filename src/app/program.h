@@ -26,12 +26,15 @@ struct ProgramPorts {
     Files& files;
     UiTimer& chatTimer;
     Process& process;
+    // Where the engine's events wait for the handler that raised them to return.
+    HandlerQueue& later;
 };
 
 class JuboProgram {
   public:
     // Makes frmJubo, hidden, with its player. Throws when the window cannot be made.
     explicit JuboProgram(const ProgramPorts& ports);
+    ~JuboProgram();
     JuboProgram(const JuboProgram&) = delete;
     JuboProgram& operator=(const JuboProgram&) = delete;
 

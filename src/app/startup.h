@@ -2,7 +2,7 @@
 // Start-up (the main window's load handler) and shutdown (closing or releasing the main window).
 #include "aim/chat.h"
 #include "aim/chat_scanner.h"
-#include "app/announcement_switch.h"
+#include "player/announcement_switch.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/process.h"
@@ -16,10 +16,14 @@ Text LoadedAnnouncement(const Text& userName);
 inline const Text kUnloadedAnnouncement = L"Orv Jubo - Unloaded.";
 
 class JuboLifecycle {
-public:
+  public:
     JuboLifecycle(Dialogs& dialogs, Chat& chat, TextBox& Text3, AnnouncementSwitch& announcementSwitch,
                   tasp_aim_chat& tasp1, Process& process)
-        : dialogs_(dialogs), chat_(chat), Text3_(Text3), switch_(announcementSwitch), tasp1_(tasp1),
+        : dialogs_(dialogs),
+          chat_(chat),
+          Text3_(Text3),
+          switch_(announcementSwitch),
+          tasp1_(tasp1),
           process_(process) {}
 
     // Asks for the user name, announces the player, starts the scanner.
@@ -27,7 +31,7 @@ public:
     // Says goodbye (unless the switch is set) and ends the program at once.
     [[noreturn]] void Form_Unload();
 
-private:
+  private:
     Dialogs& dialogs_;
     Chat& chat_;
     TextBox& Text3_;

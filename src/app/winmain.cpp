@@ -16,6 +16,7 @@
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_folders.h"
 #include "platform/win32/win32_form.h"
+#include "platform/win32/win32_handler_queue.h"
 #include "platform/win32/win32_process.h"
 #include "platform/win32/win32_ui_timer.h"
 
@@ -59,6 +60,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     orv::win32::Win32Files files;
     orv::win32::Win32UiTimer chat_tymer;
     orv::win32::Win32Process process;
+    orv::win32::Win32HandlerQueue engineEvents;
     // Under Wine a process that ends while the engine's graph is open crashes in the graph's threads; the
     // program lets go of the graph first.
     process.beforeEnd = [&enginePanels] { enginePanels.CloseEngines(); };
@@ -75,6 +77,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
             .files = files,
             .chatTimer = chat_tymer,
             .process = process,
+            .later = engineEvents,
         });
     });
     if (!made) {

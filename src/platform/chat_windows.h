@@ -11,16 +11,24 @@ namespace orv {
 using WindowHandle = std::uintptr_t;
 
 class ChatWindows {
-public:
+  public:
     virtual ~ChatWindows() = default;
 
     // FindWindowA(className, no title).
     virtual WindowHandle FindTopLevel(std::string_view className) = 0;
     // FindWindowExA(parent, childAfter, className, no title). A parent of 0 searches the top-level windows.
-    virtual WindowHandle FindChild(WindowHandle parent, WindowHandle childAfter, std::string_view className) = 0;
+    virtual WindowHandle FindChild(WindowHandle parent, WindowHandle childAfter,
+                                   std::string_view className) = 0;
 
     // WM_SETTEXT with zero-terminated ANSI text.
     virtual void SetText(WindowHandle window, const AnsiText& text) = 0;
+    // The messages sent between BeginOperation and EndOperation make up one chat operation and share one time
+    // budget; once it is spent, the operation's remaining messages are not sent. Operations may nest (while
+    // the player waits for the messenger it still answers other programs, and that may start another chat
+    // operation): a nested one keeps to what is left of the outermost one's budget.
+    virtual void BeginOperation() = 0;
+    virtual void EndOperation() = 0;
+
     // WM_GETTEXTLENGTH; 0 when the window is missing or does not answer.
     virtual std::size_t GetTextLength(WindowHandle window) = 0;
     // WM_GETTEXT with a buffer of bufferSize characters (blank-filled); returns what the buffer holds

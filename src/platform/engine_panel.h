@@ -9,7 +9,7 @@
 namespace orv {
 
 class EnginePanels {
-public:
+  public:
     virtual ~EnginePanels() = default;
     // Puts the engine's panel in the place of the window's panel control of that name and returns its engine,
     // which lives as long as this object.

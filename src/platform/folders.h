@@ -7,7 +7,7 @@
 namespace orv {
 
 class Folders {
-public:
+  public:
     virtual ~Folders() = default;
     // The process's working directory, without a trailing backslash unless it is a drive root.
     virtual Text CurrentDirectory() = 0;

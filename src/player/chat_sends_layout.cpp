@@ -49,7 +49,7 @@ WindowSpec ChatSendsWindowSpec() {
             .controls = {
                 SettingLabel("Label1", 120, L"Text before song", 0),
                 SettingText("Text1", 120, 1),
-                SettingLabel("Label2", 1200, L"Text after song", 2),
+                SettingLabel("Label2", 1200, L"Text before song", 2),
                 SettingText("Text2", 1200, 3),
                 {.name = "XPButton1",
                  .kind = ControlKind::PushButton,

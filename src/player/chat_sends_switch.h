@@ -1,6 +1,6 @@
 #pragma once
 // The "Disable ChatSends" switch, read from frmChatSends' Check1.
-#include "app/announcement_switch.h"
+#include "player/announcement_switch.h"
 #include "player/chat_sends_window.h"
 
 namespace orv {

@@ -11,10 +11,7 @@ bool IsDriveLetter(wchar_t c) {
 }  // namespace
 
 bool IsFullPath(const Text& entry) {
-    const bool drivePath =
-        entry.size() >= 3 && IsDriveLetter(entry[0]) && entry[1] == L':' && entry[2] == L'\\';
-    const bool networkPath = entry.starts_with(L"\\\\");
-    return drivePath || networkPath;
+    return entry.size() >= 3 && IsDriveLetter(entry[0]) && entry[1] == L':' && entry[2] == L'\\';
 }
 
 Text EntryPath(const Text& currentDirectory, const Text& entry) {

@@ -8,11 +8,14 @@ Text NowPlayingText(ChatSendsWindow& chatSends, const TextBox& nowPlayingName) {
     return chatSends.Text1().GetText() + nowPlayingName.GetText() + chatSends.Text2().GetText();
 }
 
-void NowPlayingAnnouncer::MediaPlayer1_NewStream() {
-    if (!ChatSendsSwitch(chatSends_).IsClear()) {
-        return;
+void NowPlayingAnnouncer::MediaPlayer1_NewStream() noexcept {
+    // A failed announcement is dropped: the song plays on and auto-advance goes on.
+    try {
+        if (ChatSendsSwitch(chatSends_).IsClear()) {
+            chat_.ChatSend(NowPlayingText(chatSends_, nowPlayingName_));
+        }
+    } catch (...) {
     }
-    chat_.ChatSend(NowPlayingText(chatSends_, nowPlayingName_));
 }
 
 }  // namespace orv

@@ -15,8 +15,9 @@ class NowPlayingAnnouncer {
     NowPlayingAnnouncer(ChatSendsWindow& chatSends, const TextBox& nowPlayingName, ChatSender& chat)
         : chatSends_(chatSends), nowPlayingName_(nowPlayingName), chat_(chat) {}
 
-    // The engine's new-stream event: announces the song unless "Disable ChatSends" is set.
-    void MediaPlayer1_NewStream();
+    // The engine's new-stream event: announces the song unless "Disable ChatSends" is set. Failures are
+    // ignored.
+    void MediaPlayer1_NewStream() noexcept;
 
   private:
     ChatSendsWindow& chatSends_;

@@ -18,6 +18,8 @@ void Playback::LoadSelectedEntry() {
 
 void Playback::PlaySelectedEntry() {
     if (List1_.SelectedText().empty()) {
+        // The now-playing line goes blank; the engine keeps its file, as LoadSelectedEntry hands it nothing.
+        Text1_.SetText(Text{});
         dialogs_.ShowMessage(kNoFileToPlay, kErrorTitle, MessageIcon::None);
         return;
     }

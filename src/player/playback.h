@@ -26,7 +26,8 @@ class Playback {
     // Shows the selected entry as the now-playing name and hands its path to the engine (through Text2).
     // With nothing selected there is nothing to load: the fields and the engine stay as they are.
     void LoadSelectedEntry();
-    // Loads the selected entry and plays it; with nothing selected says "No file to play".
+    // Loads the selected entry and plays it; with nothing selected empties the now-playing name and says
+    // "No file to play".
     // Bound to List1's double-click, the right-click menu's "Play" and the "Play" button.
     void PlaySelectedEntry();
 

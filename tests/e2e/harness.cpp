@@ -98,6 +98,19 @@ HWND FindButton(HWND parent, const std::wstring& caption) {
 
 }  // namespace
 
+DWORD Scaled(DWORD timeoutMs) {
+    static const DWORD factor = [] {
+        wchar_t value[16] = {};
+        DWORD length = GetEnvironmentVariableW(L"ORVJUBO_E2E_TIME_SCALE", value, 16);
+        if (length == 0 || length >= 16) {
+            return DWORD{1};
+        }
+        unsigned long parsed = std::wcstoul(value, nullptr, 10);
+        return parsed == 0 ? DWORD{1} : static_cast<DWORD>(parsed);
+    }();
+    return timeoutMs > MAXDWORD / factor ? MAXDWORD - 1 : timeoutMs * factor;
+}
+
 LaunchedProgram::LaunchedProgram(const std::wstring& exePath, const std::wstring& arguments,
                                  const std::wstring& workingFolder) {
     std::wstring commandLine = L"\"" + exePath + L"\"";
@@ -116,7 +129,7 @@ LaunchedProgram::LaunchedProgram(const std::wstring& exePath, const std::wstring
     process_ = info.hProcess;
     id_ = info.dwProcessId;
     // Window lookups are only meaningful once the program is reading its messages.
-    WaitForInputIdle(process_, 10000);
+    WaitForInputIdle(process_, Scaled(10000));
 }
 
 LaunchedProgram::~LaunchedProgram() {
@@ -147,7 +160,7 @@ bool LaunchedProgram::HasEnded() const {
 }
 
 bool LaunchedProgram::WaitForEnd(DWORD timeoutMs) const {
-    return process_ && WaitForSingleObject(process_, timeoutMs) == WAIT_OBJECT_0;
+    return process_ && WaitForSingleObject(process_, Scaled(timeoutMs)) == WAIT_OBJECT_0;
 }
 
 DWORD LaunchedProgram::ExitCode() const {
@@ -161,7 +174,7 @@ DWORD LaunchedProgram::ExitCode() const {
 void LaunchedProgram::Kill() {
     if (process_ && !HasEnded()) {
         TerminateProcess(process_, 1);
-        WaitForSingleObject(process_, kEndTimeoutMs);
+        WaitForSingleObject(process_, Scaled(kEndTimeoutMs));
     }
 }
 
@@ -231,7 +244,7 @@ std::wstring BuiltProgram(const std::wstring& relativePath, const wchar_t* overr
 }
 
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs, DWORD pollMs) {
-    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    const ULONGLONG deadline = GetTickCount64() + Scaled(timeoutMs);
     for (;;) {
         if (condition()) {
             return true;
@@ -267,18 +280,19 @@ bool WaitUntilGone(HWND window, DWORD timeoutMs) {
 
 bool Answers(HWND window, DWORD timeoutMs) {
     DWORD_PTR ignored = 0;
-    return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, timeoutMs, &ignored) != 0;
+    return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, Scaled(timeoutMs), &ignored) != 0;
 }
 
 std::wstring WindowText(HWND window) {
     DWORD_PTR length = 0;
-    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kMessageTimeoutMs, &length)) {
+    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, Scaled(kMessageTimeoutMs),
+                             &length)) {
         return {};
     }
     std::wstring text(length + 1, L'\0');
     DWORD_PTR copied = 0;
     if (!SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
-                             SMTO_ABORTIFHUNG, kMessageTimeoutMs, &copied)) {
+                             SMTO_ABORTIFHUNG, Scaled(kMessageTimeoutMs), &copied)) {
         return {};
     }
     text.resize(copied);
@@ -287,13 +301,14 @@ std::wstring WindowText(HWND window) {
 
 std::string WindowTextAnsi(HWND window) {
     DWORD_PTR length = 0;
-    if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kMessageTimeoutMs, &length)) {
+    if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, Scaled(kMessageTimeoutMs),
+                             &length)) {
         return {};
     }
     std::string text(length + 1, '\0');
     DWORD_PTR copied = 0;
     if (!SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
-                             SMTO_ABORTIFHUNG, kMessageTimeoutMs, &copied)) {
+                             SMTO_ABORTIFHUNG, Scaled(kMessageTimeoutMs), &copied)) {
         return {};
     }
     text.resize(copied);
@@ -303,7 +318,7 @@ std::string WindowTextAnsi(HWND window) {
 bool SetWindowTextTo(HWND window, const std::wstring& text) {
     DWORD_PTR result = 0;
     return SendMessageTimeoutW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
-                               SMTO_ABORTIFHUNG, kMessageTimeoutMs, &result) != 0 &&
+                               SMTO_ABORTIFHUNG, Scaled(kMessageTimeoutMs), &result) != 0 &&
            result != 0;
 }
 

@@ -13,6 +13,11 @@ namespace e2e {
 inline constexpr DWORD kWindowTimeoutMs = 60000;
 inline constexpr DWORD kEndTimeoutMs = 60000;
 
+// The limit stretched by the whole factor in the environment variable ORVJUBO_E2E_TIME_SCALE (1 when unset),
+// for programs that run under an emulator. Every wait and message of this harness applies it, so tests pass
+// the limits of a plain run.
+DWORD Scaled(DWORD timeoutMs);
+
 // A program started in a given working directory. Killed on destruction unless it has ended by then.
 class LaunchedProgram {
   public:

@@ -11,7 +11,8 @@ constexpr UINT kMessageTimeoutMs = 10000;
 
 bool Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     DWORD_PTR answer = 0;
-    if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kMessageTimeoutMs, &answer)) {
+    if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, Scaled(kMessageTimeoutMs),
+                             &answer)) {
         return false;
     }
     result = static_cast<LRESULT>(answer);

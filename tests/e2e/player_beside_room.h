@@ -1,6 +1,10 @@
 #pragma once
 // A test that runs the player beside the stand-in chat room, each in its own process, with the player working
 // in a fresh folder of its own (so that its "test.html" is private to the test).
+//
+// A suite whose tests play sound has a name that begins with "Audible". The 32-bit programs also run under a
+// user-mode emulator (scripts/test, on kernels without 32-bit support), where Windows' media engine cannot
+// run: there every suite runs except those.
 #include <gtest/gtest.h>
 
 #include <string>

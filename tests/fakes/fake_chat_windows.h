@@ -1,7 +1,8 @@
 #pragma once
 // A window tree standing in for the messenger: top-level windows in Z-order, each with ordered children.
 // Lookups follow FindWindowA/FindWindowExA (class names compared without regard to case, a parent of 0
-// searches the top-level windows); every message sent is recorded with its parameters.
+// searches the top-level windows); every message sent is recorded with its parameters and the chat operation
+// it belongs to. A shared event list, when given, also receives each message (see fake_event_list.h).
 #include <algorithm>
 #include <cctype>
 #include <iterator>
@@ -9,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "fakes/fake_event_list.h"
 #include "platform/chat_windows.h"
 
 namespace orv::testing {
@@ -22,6 +24,7 @@ class FakeChatWindows : public ChatWindows {
         std::uintptr_t wParam;
         AnsiText text;  // the text of WM_SETTEXT
         bool reached;   // whether a window with that handle existed
+        int operation;  // the number of the outermost chat operation open at the time; 0 outside any
     };
 
     // Top-level windows are searched in the order they were added (the first is topmost).
@@ -32,6 +35,17 @@ class FakeChatWindows : public ChatWindows {
 
     bool Exists(WindowHandle window) const { return windows_.count(window) != 0; }
     AnsiText& TextOf(WindowHandle window) { return windows_.at(window).text; }
+
+    // Answers WM_GETTEXTLENGTH of the window with this length instead of its text's, as a hostile window
+    // might.
+    void AnnounceLength(WindowHandle window, std::size_t length) { announcedLengths_[window] = length; }
+
+    void BeginOperation() override {
+        if (openOperations_++ == 0) {
+            ++operationsBegun;
+        }
+    }
+    void EndOperation() override { --openOperations_; }
 
     WindowHandle FindTopLevel(std::string_view className) override { return FindChild(0, 0, className); }
 
@@ -67,7 +81,11 @@ class FakeChatWindows : public ChatWindows {
 
     std::size_t GetTextLength(WindowHandle window) override {
         Record(window, Kind::GetTextLength, 0, {});
-        return Exists(window) ? windows_.at(window).text.size() : 0;
+        if (!Exists(window)) {
+            return 0;
+        }
+        const auto announced = announcedLengths_.find(window);
+        return announced != announcedLengths_.end() ? announced->second : windows_.at(window).text.size();
     }
 
     AnsiText GetText(WindowHandle window, std::size_t bufferSize) override {
@@ -109,6 +127,8 @@ class FakeChatWindows : public ChatWindows {
 
     std::vector<Sent> sent;
     std::size_t lookups = 0;
+    int operationsBegun = 0;
+    FakeEventList* events = nullptr;
 
   private:
     struct Window {
@@ -144,10 +164,19 @@ class FakeChatWindows : public ChatWindows {
     }
 
     void Record(WindowHandle target, Kind kind, std::uintptr_t wParam, AnsiText text) {
-        sent.push_back({target, kind, wParam, std::move(text), Exists(target)});
+        if (events != nullptr) {
+            static const char* const kNames[] = {"WM_SETTEXT",  "WM_GETTEXTLENGTH", "WM_GETTEXT",
+                                                 "WM_CLOSE",    "WM_LBUTTONDOWN",   "WM_KEYUP",
+                                                 "WM_LBUTTONUP"};
+            events->push_back(kNames[static_cast<int>(kind)] + (text.empty() ? "" : " " + text));
+        }
+        sent.push_back({target, kind, wParam, std::move(text), Exists(target),
+                        openOperations_ > 0 ? operationsBegun : 0});
     }
 
     std::map<WindowHandle, Window> windows_;
+    std::map<WindowHandle, std::size_t> announcedLengths_;
+    int openOperations_ = 0;
     std::vector<WindowHandle> topLevel_;
     WindowHandle nextHandle_ = 0x10010;
 };

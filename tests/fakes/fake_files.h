@@ -1,9 +1,11 @@
 #pragma once
 // Files kept in memory: the bytes appended to each file name. Can be made to fail, silently (as the port
-// promises) or by throwing (to check that callers survive a misbehaving file system).
+// promises) or by throwing (to check that callers survive a misbehaving file system). A shared event list,
+// when given, also receives each append.
 #include <map>
 #include <stdexcept>
 
+#include "fakes/fake_event_list.h"
 #include "platform/files.h"
 
 namespace orv::testing {
@@ -14,6 +16,9 @@ class FakeFiles : public Files {
 
     void Append(const Text& fileName, const AnsiText& bytes) override {
         ++appendCalls;
+        if (events != nullptr) {
+            events->push_back("append " + std::string(fileName.begin(), fileName.end()) + " " + bytes);
+        }
         if (failure == Failure::Throws) {
             throw std::runtime_error("disk gone");
         }
@@ -25,6 +30,7 @@ class FakeFiles : public Files {
     Failure failure = Failure::None;
     std::map<Text, AnsiText> contents;
     int appendCalls = 0;
+    FakeEventList* events = nullptr;
 };
 
 }  // namespace orv::testing

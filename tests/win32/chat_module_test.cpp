@@ -206,6 +206,28 @@ TEST_F(ChatModuleTest, ChatClearEmptiesTheHistoryPaneOnly) {
     EXPECT_NE(FindWindowA("aim_chatwnd", nullptr), nullptr);
 }
 
+// Any program may own windows of the room's classes; a history pane that claims 2^31 - 1 characters is not
+// read at all (no buffer of that size), and the room stays usable.
+TEST_F(ChatModuleTest, AHistoryPaneThatClaimsAnEndlessTextReadsAsEmpty) {
+    HWND room = StartRoom(std::wstring(kFixedTimeOption) + L" --lie-length");
+    ASSERT_NE(room, nullptr);
+    const RoomTree tree = FindRoomTree(room);
+    ASSERT_EQ(tree.buttons.size(), 5u);
+
+    chat_.ChatSend(L"still heard");
+    EXPECT_EQ(PressesOf(tree.buttons[4]), 1);
+    char shown[512] = {};
+    SendMessageTimeoutA(tree.history, WM_GETTEXT, sizeof shown, reinterpret_cast<LPARAM>(shown),
+                        SMTO_ABORTIFHUNG, kTestMessageTimeoutMilliseconds, nullptr);
+    ASSERT_NE(std::string(shown).find("still heard"), std::string::npos) << "the pane holds the line";
+
+    EXPECT_NO_THROW({
+        EXPECT_EQ(chat_.ChatReadText(), L"");
+        EXPECT_EQ(chat_.ChatReadTail(), L"");
+        EXPECT_EQ(chat_.ChatReadNewestPart(), L"");
+    });
+}
+
 TEST_F(ChatModuleTest, ChatLeaveClosesTheRoom) {
     ASSERT_NE(StartRoom(), nullptr);
 

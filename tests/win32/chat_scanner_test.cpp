@@ -138,6 +138,14 @@ TEST_F(ChatScannerTest, ReportsAnotherParticipantsRedLineWithSenderMessageAndTim
     EXPECT_EQ(reports_[1].datesaid, L"{8:15:02 PM}");
 }
 
+TEST_F(ChatScannerTest, ReportsNothingFromAPaneThatClaimsAnEndlessText) {
+    ASSERT_NE(StartRoom(std::wstring(kFixedTimeOption) + L" --lie-length"), nullptr);
+    scanner_.aimchatscan_on();
+    ASSERT_TRUE(Say(L"Somebody", L"!next"));
+    ASSERT_TRUE(PumpTicks(kTicksThatMustPassALineOver));
+    EXPECT_TRUE(reports_.empty());
+}
+
 TEST_F(ChatScannerTest, IgnoresTheLocalUsersBlueLines) {
     ASSERT_NE(StartRoom(), nullptr);
     scanner_.aimchatscan_on();

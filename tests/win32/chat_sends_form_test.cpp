@@ -64,12 +64,11 @@ TEST_F(ChatSendsFormTest, IsMadeHiddenOnFirstReadAsAToolWindowWithItsInitialValu
     EXPECT_EQ(frmChatSends.Check1().Value(), 0);
 }
 
-TEST_F(ChatSendsFormTest, LabelsSayWhichTextGoesBeforeAndWhichAfterTheSong) {
+TEST_F(ChatSendsFormTest, ShowsItsLabelsButtonAndCheckBox) {
     frmChatSends.Window();
     const HWND window = FindChatSends();
     ASSERT_NE(window, nullptr);
     EXPECT_NE(Control(window, L"Static", L"Text before song"), nullptr);
-    EXPECT_NE(Control(window, L"Static", L"Text after song"), nullptr);
     EXPECT_NE(Control(window, L"Button", L"OK"), nullptr);
     EXPECT_NE(Control(window, L"Button", L"Disable ChatSends"), nullptr);
     EXPECT_NE(GetWindowLongW(Edit(window, 0), GWL_STYLE) & ES_MULTILINE, 0);

@@ -14,6 +14,7 @@
 #include "platform/win32/win32_engine_panels.h"
 #include "platform/win32/win32_folders.h"
 #include "platform/win32/win32_form.h"
+#include "platform/win32/win32_handler_queue.h"
 #include "win32/engine_test_support.h"
 #include "win32/ui_test_support.h"
 
@@ -63,7 +64,7 @@ class MainWindowPlayer : public ::testing::Test {
         form = forms.Create(MainWindowSpec(), nullptr);
         ASSERT_TRUE(form->Exists());
         form->Show();
-        player = std::make_unique<JuboPlayer>(*form, forms, *panels, folders, dialogs, chat);
+        player = std::make_unique<JuboPlayer>(*form, forms, *panels, folders, dialogs, chat, engineEvents);
         menuWatch = {};
     }
     void TearDown() override {
@@ -72,6 +73,7 @@ class MainWindowPlayer : public ::testing::Test {
         form.reset();
     }
     FormWindow& frmJubo() { return Win32Form::Of(form.get())->Window(); }
+    DirectShowEngine& Engine() { return panels->Panels().front()->Engine(); }
 
     void Fill(std::initializer_list<const wchar_t*> entries) {
         for (const wchar_t* entry : entries) {
@@ -112,6 +114,7 @@ class MainWindowPlayer : public ::testing::Test {
     std::unique_ptr<Form> form;
     std::unique_ptr<Win32EnginePanels> panels = std::make_unique<Win32EnginePanels>();
     Win32Folders folders;
+    Win32HandlerQueue engineEvents;
     std::unique_ptr<JuboPlayer> player;
 };
 
@@ -170,8 +173,12 @@ TEST_F(MainWindowPlayer, ADoubleClickOnAnEntryLoadsItThroughTheCurrentDirectory)
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
-TEST_F(MainWindowPlayer, PlayWithNothingSelectedSaysSo) {
+TEST_F(MainWindowPlayer, PlayWithNothingSelectedEmptiesTheNowPlayingLineAndSaysSo) {
     Fill({L"one.mp3"});
+    player->List1().SetListIndex(0);
+    Click("XPButton1");
+    ASSERT_EQ(Field("Text1"), L"one.mp3");
+    player->List1().SetListIndex(-1);
     Click("XPButton1");
     EXPECT_EQ(Messages(), (std::vector<Text>{L"No file to play"}));
     EXPECT_EQ(Field("Text1"), L"");
@@ -195,17 +202,35 @@ TEST_F(MainWindowPlayer, TheRightButtonOpensTheMenuOnAnEmptyPlaylistAndTheLeftBu
     EXPECT_FALSE(menuWatch.seen);
 }
 
-TEST_F(MainWindowPlayer, ThePlaylistMenusPlayActsOnTheSelectedEntry) {
-    Fill({L"one.mp3", L"two.mp3"});
-    player->List1().SetListIndex(0);
+TEST_F(MainWindowPlayer, ThePlaylistMenusPlayAndPauseActOnTheSelectedEntry) {
+    const Text song = orv::testing::TestMediaFile(L"long_440.mp3");
+    ASSERT_FALSE(song.empty());
+    Fill({L"one.mp3", song.c_str()});
+    player->List1().SetListIndex(1);
     menuWatch.keys = {VK_DOWN, VK_RETURN};  // "Play"
-    MouseOnList(WM_RBUTTONDOWN, PointOnEntry(1));
-    EXPECT_EQ(Field("Text1"), L"one.mp3");
-    EXPECT_EQ(player->MediaPlayer1().FileName(), player->frmAddDir().Dir1Path() + L"\\one.mp3");
+    MouseOnList(WM_RBUTTONDOWN, PointOnEntry(0));
+    EXPECT_EQ(Field("Text1"), song);
+    EXPECT_EQ(Engine().State(), PlaybackState::Playing);
     menuWatch = {.keys = {VK_DOWN, VK_DOWN, VK_RETURN}};  // "Pause"
-    MouseOnList(WM_RBUTTONDOWN, PointOnEntry(1));
-    EXPECT_TRUE(menuWatch.seen);
+    MouseOnList(WM_RBUTTONDOWN, PointOnEntry(0));
+    EXPECT_EQ(Engine().State(), PlaybackState::Paused);
     EXPECT_TRUE(dialogs.shown.empty());
+    Engine().Stop();
+}
+
+TEST_F(MainWindowPlayer, TheSongPlaysBeforeTheRoomIsToldOfIt) {
+    const Text song = orv::testing::TestMediaFile(L"long_440.mp3");
+    ASSERT_FALSE(song.empty());
+    std::vector<PlaybackState> statesWhenSent;
+    chat.onSend = [&] { statesWhenSent.push_back(Engine().State()); };
+    Fill({song.c_str()});
+    player->List1().SetListIndex(0);
+    Click("XPButton1");
+    EXPECT_TRUE(chat.sent.empty()) << "announced inside the click";
+    ASSERT_TRUE(PumpUntil([&] { return !chat.sent.empty(); }));
+    EXPECT_EQ(chat.sent, (std::vector<Text>{song}));
+    EXPECT_EQ(statesWhenSent, (std::vector<PlaybackState>{PlaybackState::Playing}));
+    Engine().Stop();
 }
 
 TEST_F(MainWindowPlayer, TheMuteButtonTogglesTheEnginesMute) {
@@ -239,8 +264,14 @@ TEST_F(MainWindowPlayer, ChatSendsOpensItsWindowModelessAndOnce) {
     EXPECT_TRUE(IsWindowVisible(chatSends));
     EXPECT_TRUE(IsWindowEnabled(frmJubo().Handle()));
     EXPECT_EQ(GetWindow(chatSends, GW_OWNER), frmJubo().Handle());
+    EXPECT_EQ(GetActiveWindow(), chatSends);
+
+    // Pressed again while the window is visible, the button changes nothing, not even which window is active.
+    SetActiveWindow(frmJubo().Handle());
+    ASSERT_EQ(GetActiveWindow(), frmJubo().Handle());
     Click("XPButton2");
     EXPECT_EQ(FindWindowW(L"OrvJubo.frmChatSends", L"Chat Sends"), chatSends);
+    EXPECT_EQ(GetActiveWindow(), frmJubo().Handle());
     EXPECT_TRUE(player->DisableChatSends().IsClear());
 }
 
@@ -254,6 +285,47 @@ TEST_F(MainWindowPlayer, TheCurrentDirectoryComesFromAHiddenAddDirectoryWindow) 
     EXPECT_NE(GetWindowLongW(addDir, GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
     EXPECT_EQ(directory, Win32Folders().CurrentDirectory());
     EXPECT_FALSE(directory.empty());
+}
+
+// Refuses to make the engine's panel, as a system short of resources would.
+LRESULT CALLBACK RefusePanel(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_CREATEWND) {
+        const auto* creation = reinterpret_cast<const CBT_CREATEWNDW*>(lParam)->lpcs;
+        if (!IS_INTRESOURCE(creation->lpszClass) &&
+            wcscmp(creation->lpszClass, L"OrvJuboMediaPlayerPanel") == 0) {
+            return 1;
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST(MainWindowWithoutEngine, ThePlayerRunsOnAndWhatNeedsTheEngineDoesNothing) {
+    orv::testing::ComApartment apartment;
+    orv::testing::FakeDialogs dialogs;
+    orv::testing::FakeChatSender chat;
+    Win32FormFactory forms;
+    Win32EnginePanels panels;
+    Win32Folders folders;
+    Win32HandlerQueue engineEvents;
+    const auto frmJubo = forms.Create(MainWindowSpec(), nullptr);
+    ASSERT_TRUE(frmJubo->Exists());
+    frmJubo->Show();
+    const HHOOK hook = SetWindowsHookExW(WH_CBT, &RefusePanel, nullptr, GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
+    auto player = std::make_unique<JuboPlayer>(*frmJubo, forms, panels, folders, dialogs, chat, engineEvents);
+    UnhookWindowsHookEx(hook);
+    EXPECT_TRUE(panels.Panels().empty());
+
+    player->List1().AddItem(L"one.mp3");
+    player->List1().SetListIndex(0);
+    for (const char* button : {"XPButton1", "XPButton9", "XPButton8"}) {
+        SendMessageW(Win32Form::Of(frmJubo.get())->Window().Control(button), BM_CLICK, 0, 0);
+    }
+    panels.CloseEngines();
+    EXPECT_EQ(frmJubo->TextBoxNamed("Text1").GetText(), L"one.mp3");
+    EXPECT_FALSE(player->MediaPlayer1().HasOpenFile());
+    EXPECT_FALSE(player->MediaPlayer1().Mute());
+    EXPECT_TRUE(chat.sent.empty()) << "no engine, so no song opened to announce";
 }
 
 }  // namespace

@@ -133,7 +133,7 @@ TEST_F(Win32ChatWindowsTest, HandlesOfAClosedRoomAreHarmless) {
     EXPECT_EQ(windows_.GetText(tree.history, 7), "");
 }
 
-TEST_F(Win32ChatWindowsTest, ARoomThatDoesNotAnswerCountsAsNoWindow) {
+TEST_F(Win32ChatWindowsTest, ARoomThatDoesNotAnswerGivesNothingBack) {
     ASSERT_NE(StartRoom(std::wstring(kFixedTimeOption) + L" --stall"), nullptr);
     // Lookups do not ask the room anything, so they still find it.
     const AdapterTree tree = FindWithAdapter(windows_);

@@ -286,15 +286,24 @@ TEST(FormWindowEvents, ClosingUnloadsThenDestroys) {
     EXPECT_EQ(form.Handle(), nullptr);
 }
 
-TEST(FormWindowEvents, TheEndOfTheSessionUnloadsButAQueryDoesNot) {
+TEST(FormWindowEvents, TheEndOfTheSessionIsNotTheCloseBoxAndACancelledEndIsNothing) {
     FormWindow form;
     ASSERT_TRUE(form.Create(SampleSpec()));
-    int unloads = 0;
-    form.onUnload = [&] { ++unloads; };
+    std::vector<std::string> events;
+    form.onUnload = [&] { events.push_back("unload"); };
+    form.onSessionEnd = [&] { events.push_back("session end"); };
+    form.onTerminate = [&] { events.push_back("terminate"); };
+    EXPECT_NE(SendMessageW(form.Handle(), WM_QUERYENDSESSION, 0, 0), 0);
     SendMessageW(form.Handle(), WM_ENDSESSION, FALSE, 0);
-    EXPECT_EQ(unloads, 0);
+    EXPECT_TRUE(events.empty());
     SendMessageW(form.Handle(), WM_ENDSESSION, TRUE, 0);
-    EXPECT_EQ(unloads, 1);
+    EXPECT_EQ(events, (std::vector<std::string>{"session end"}));
+    EXPECT_TRUE(IsWindow(form.Handle()));
+
+    form.onSessionEnd = nullptr;
+    SendMessageW(form.Handle(), WM_ENDSESSION, TRUE, 0);
+    EXPECT_EQ(events, (std::vector<std::string>{"session end"}))
+        << "unset, the end of the session does nothing";
 }
 
 // A window whose handler throws for WM_APP and answers 42 to WM_APP + 1.

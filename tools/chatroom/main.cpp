@@ -1,6 +1,7 @@
 // The stand-in chat room: a window that stands in for the messenger's chat-room window, with the same window
 // classes and child order, so that the player can be tried and tested without the messenger.
-//   chatroom.exe [--buttons N] [--single-pane] [--stall] [--local-name NAME] [--fixed-time "8:15:02 PM"]
+//   chatroom.exe [--buttons N] [--single-pane] [--stall] [--slow MS] [--lie-length] [--local-name NAME]
+//                [--fixed-time "8:15:02 PM"]
 //   chatroom.exe --say NAME TEXT     hands a line of NAME to the running room, then ends (1: no room)
 #include <windows.h>
 #include <shellapi.h>

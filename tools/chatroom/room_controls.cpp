@@ -7,10 +7,38 @@ namespace chatroom {
 namespace {
 
 WNDPROC editProcedure = nullptr;
+unsigned slowMilliseconds = 0;
+bool lieAboutLength = false;
+// The room's window procedures under way on its thread. InSendMessage alone cannot tell: it stays true for
+// everything the room does while it handles another program's message.
+int proceduresUnderWay = 0;
+
+// What a pane answers another program that asks for its length with --lie-length: 2^31 - 1.
+constexpr LRESULT kLyingLength = 0x7FFFFFFF;
+
+bool IsMessengerMessage(UINT message) {
+    switch (message) {
+        case WM_SETTEXT:
+        case WM_GETTEXT:
+        case WM_GETTEXTLENGTH:
+        case WM_CLOSE:
+        case WM_LBUTTONDOWN:
+        case WM_KEYUP:
+        case WM_LBUTTONUP:
+            return true;
+        default:
+            return false;
+    }
+}
 
 // A pane is an edit control that also tells the room when its text was set, so that the room can show the
 // conversation again (an edit control does not report WM_SETTEXT on multi-line panes).
 LRESULT CALLBACK PaneProcedure(HWND pane, UINT message, WPARAM wParam, LPARAM lParam) {
+    const RoomMessage handled(message);
+    // The room reads its own panes with the true length.
+    if (message == WM_GETTEXTLENGTH && lieAboutLength && handled.FromOtherProgram()) {
+        return kLyingLength;
+    }
     const LRESULT result = CallWindowProcW(editProcedure, pane, message, wParam, lParam);
     if (message == WM_SETTEXT) {
         PostMessageW(GetAncestor(pane, GA_ROOT), kPaneTextChangedMessage, 0, reinterpret_cast<LPARAM>(pane));
@@ -20,6 +48,7 @@ LRESULT CALLBACK PaneProcedure(HWND pane, UINT message, WPARAM wParam, LPARAM lP
 
 // A holder passes its children's notifications on to the room and lets its visible children fill it.
 LRESULT CALLBACK PaneHolderProcedure(HWND holder, UINT message, WPARAM wParam, LPARAM lParam) {
+    const RoomMessage handled(message);
     switch (message) {
         case WM_COMMAND:
         case WM_DRAWITEM:
@@ -80,6 +109,7 @@ void EndPress(HWND button, LONG_PTR how) {
 }
 
 LRESULT CALLBACK IconButtonProcedure(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
+    const RoomMessage handled(message);
     switch (message) {
         case WM_PAINT:
             PaintIconButton(button);
@@ -110,7 +140,19 @@ LRESULT CALLBACK IconButtonProcedure(HWND button, UINT message, WPARAM wParam, L
 
 }  // namespace
 
-bool RegisterRoomControlClasses(HINSTANCE instance) {
+RoomMessage::RoomMessage(UINT message) : fromOtherProgram_(proceduresUnderWay++ == 0 && InSendMessage()) {
+    if (fromOtherProgram_ && slowMilliseconds > 0 && IsMessengerMessage(message)) {
+        Sleep(slowMilliseconds);
+    }
+}
+
+RoomMessage::~RoomMessage() {
+    --proceduresUnderWay;
+}
+
+bool RegisterRoomControlClasses(HINSTANCE instance, const RoomOptions& options) {
+    slowMilliseconds = options.slowMilliseconds;
+    lieAboutLength = options.lieLength;
     WNDCLASSEXW pane = {.cbSize = sizeof pane};
     if (!GetClassInfoExW(nullptr, L"EDIT", &pane)) {
         return false;

@@ -11,6 +11,21 @@ std::optional<int> ParseButtonCount(const std::wstring& text) {
     return text[0] - L'0';
 }
 
+std::optional<unsigned> ParseMilliseconds(const std::wstring& text) {
+    constexpr unsigned kLongest = 60000;
+    if (text.empty() || text.size() > 5) {
+        return std::nullopt;
+    }
+    unsigned value = 0;
+    for (const wchar_t c : text) {
+        if (c < L'0' || c > L'9') {
+            return std::nullopt;
+        }
+        value = value * 10 + static_cast<unsigned>(c - L'0');
+    }
+    return value <= kLongest ? std::optional<unsigned>(value) : std::nullopt;
+}
+
 }  // namespace
 
 std::optional<RoomOptions> ParseRoomOptions(const std::vector<std::wstring>& arguments) {
@@ -22,6 +37,14 @@ std::optional<RoomOptions> ParseRoomOptions(const std::vector<std::wstring>& arg
             options.singlePane = true;
         } else if (option == L"--stall") {
             options.stall = true;
+        } else if (option == L"--lie-length") {
+            options.lieLength = true;
+        } else if (option == L"--slow" && valuesLeft >= 1) {
+            const std::optional<unsigned> milliseconds = ParseMilliseconds(arguments[++i]);
+            if (!milliseconds) {
+                return std::nullopt;
+            }
+            options.slowMilliseconds = *milliseconds;
         } else if (option == L"--buttons" && valuesLeft >= 1) {
             const std::optional<int> count = ParseButtonCount(arguments[++i]);
             if (!count) {

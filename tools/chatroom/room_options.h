@@ -7,10 +7,14 @@
 namespace chatroom {
 
 struct RoomOptions {
-    int buttonCount = 5;             // --buttons N (0 to 5); the fifth button is Send
-    bool singlePane = false;         // --single-pane: only the history pane's holder, no entry pane
-    bool stall = false;              // --stall: the window's thread stops answering once the window is up
-    std::wstring localName = L"Me";  // --local-name NAME
+    int buttonCount = 5;      // --buttons N (0 to 5); the fifth button is Send
+    bool singlePane = false;  // --single-pane: only the history pane's holder, no entry pane
+    bool stall = false;       // --stall: the window's thread stops answering once the window is up
+    // --slow MS: the room handles each of the messenger's messages that another program sends it (text in and
+    // out of a pane, pressing a button, closing) only after MS milliseconds.
+    unsigned slowMilliseconds = 0;
+    bool lieLength = false;  // --lie-length: panes answer other programs' WM_GETTEXTLENGTH with 2^31 - 1
+    std::wstring localName = L"Me";         // --local-name NAME
     std::optional<std::wstring> fixedTime;  // --fixed-time "8:15:02 PM": every line carries this time
     // --say NAME TEXT: no window; hand the line to the running room and end.
     std::optional<std::wstring> sayName;
@@ -18,7 +22,7 @@ struct RoomOptions {
 };
 
 // Reads the arguments after the program name; nullopt when they make no sense (unknown option, missing value,
-// a button count outside 0 to 5).
+// a button count outside 0 to 5, a --slow time that is not a number of milliseconds up to a minute).
 std::optional<RoomOptions> ParseRoomOptions(const std::vector<std::wstring>& arguments);
 
 }  // namespace chatroom

@@ -61,7 +61,7 @@ RoomWindow::~RoomWindow() {
 
 bool RoomWindow::Create(HINSTANCE instance, int show) {
     instance_ = instance;
-    if (!RegisterRoomControlClasses(instance)) {
+    if (!RegisterRoomControlClasses(instance, options_)) {
         return false;
     }
     const WNDCLASSEXW roomClass = {.cbSize = sizeof roomClass,
@@ -85,6 +85,7 @@ bool RoomWindow::Create(HINSTANCE instance, int show) {
 }
 
 LRESULT CALLBACK RoomWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const RoomMessage handled(message);
     if (message == WM_NCCREATE) {
         auto* room = static_cast<RoomWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         room->window_ = window;

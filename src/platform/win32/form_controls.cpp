@@ -266,11 +266,13 @@ bool FormControls::HandleCommand(WPARAM wParam, LPARAM lParam) {
     // Copies: a handler may replace itself or destroy the window.
     const auto handler = control->onCommand;
     XPButton* const button = control->button.get();
-    if (notifyCode == BN_CLICKED && control->layout.kind == ControlKind::CheckBox) {
+    // A disabled box is the program's alone, even when a click message reaches it.
+    const bool userClick = notifyCode == BN_CLICKED && IsWindowEnabled(control->window);
+    if (userClick && control->layout.kind == ControlKind::CheckBox) {
         // The user only ticks and clears; grayed is the program's to set.
         const bool ticked = SendMessageW(control->window, BM_GETCHECK, 0, 0) == BST_CHECKED;
         SendMessageW(control->window, BM_SETCHECK, ticked ? BST_UNCHECKED : BST_CHECKED, 0);
-    } else if (notifyCode == BN_CLICKED && control->layout.kind == ControlKind::OptionButton) {
+    } else if (userClick && control->layout.kind == ControlKind::OptionButton) {
         SelectOption(control->layout.name);
     }
     if (button != nullptr && notifyCode == BN_CLICKED) {

@@ -73,6 +73,16 @@ void FormWindow::ResizeForDpi(int dpi, const RECT* suggested) {
     } else {
         SetWindowPos(Handle(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
+    // A frame drawn at another DPI than the one asked for (Wine keeps the system's) leaves the client area
+    // off by the difference: correct it by what was measured.
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    const int missingWidth = TwipsToPixels(spec_.clientWidth, dpi) - client.right;
+    const int missingHeight = TwipsToPixels(spec_.clientHeight, dpi) - client.bottom;
+    if (missingWidth != 0 || missingHeight != 0) {
+        SetWindowPos(Handle(), nullptr, 0, 0, size.cx + missingWidth, size.cy + missingHeight,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
 LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -84,8 +94,10 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             DestroyWindow(Handle());
             return 0;
         case WM_ENDSESSION:
-            if (wParam != FALSE && onUnload) {
-                onUnload();
+            // Not the close box: a window without its own session-end handling keeps its state for the main
+            // window's, whichever of them hears of the end first.
+            if (wParam != FALSE && onSessionEnd) {
+                onSessionEnd();
             }
             return 0;
         case WM_DESTROY:

@@ -30,9 +30,11 @@ class FormWindow : public BaseWindow {
     void Hide();
     void Destroy() { DestroyBaseWindow(); }
 
-    // The window is being closed (close box, system menu, Alt+F4) or the session ends. When unset, or when it
-    // returns, the window is destroyed.
+    // The window is being closed (close box, system menu, Alt+F4). When unset, or when it returns, the window
+    // is destroyed.
     std::function<void()> onUnload;
+    // The session is ending (WM_ENDSESSION). The window stays as it is; when unset nothing happens.
+    std::function<void()> onSessionEnd;
     // The window is being destroyed.
     std::function<void()> onTerminate;
 

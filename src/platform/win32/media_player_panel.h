@@ -20,6 +20,8 @@ class MediaPlayerPanel : public win32::BaseWindow {
     MediaPlayerPanel(HWND parent, const RECT& bounds, int controlId);
     ~MediaPlayerPanel() override;
 
+    // False when the panel's window could not be made; Engine() is then not to be called.
+    bool HasEngine() const { return engine_ != nullptr; }
     DirectShowEngine& Engine() { return *engine_; }
     // The display's text colour as 0x00BBGGRR, system colours resolved.
     COLORREF DisplayTextColour() const;

@@ -24,8 +24,20 @@ bool IsSingleByteCodePage() {
 
 }  // namespace
 
-Win32ChatWindows::Win32ChatWindows(unsigned timeoutMilliseconds)
-    : timeoutMilliseconds_(timeoutMilliseconds), singleByteCodePage_(IsSingleByteCodePage()) {}
+Win32ChatWindows::Win32ChatWindows(unsigned budgetMilliseconds)
+    : budgetMilliseconds_(budgetMilliseconds), singleByteCodePage_(IsSingleByteCodePage()) {}
+
+void Win32ChatWindows::BeginOperation() {
+    if (openOperations_++ == 0) {
+        deadline_ = GetTickCount64() + budgetMilliseconds_;
+    }
+}
+
+void Win32ChatWindows::EndOperation() {
+    if (openOperations_ > 0) {
+        --openOperations_;
+    }
+}
 
 WindowHandle Win32ChatWindows::FindTopLevel(std::string_view className) {
     const std::string name(className);
@@ -39,16 +51,27 @@ WindowHandle Win32ChatWindows::FindChild(WindowHandle parent, WindowHandle child
 }
 
 bool Win32ChatWindows::Send(WindowHandle window, unsigned message, std::uintptr_t wParam,
-                            std::intptr_t lParam, std::intptr_t& answer) {
+                            std::intptr_t lParam, std::intptr_t& answer, Encoding encoding) {
     // A handle of 0 reaches no window (and never the broadcast handle). A handle whose window has gone needs
     // no check of its own: sending to it fails at once, and asking first would cost the scanner another
     // round trip to the window system on every read.
     if (window == 0) {
         return false;
     }
+    const unsigned long long now = GetTickCount64();
+    const unsigned long long deadline = openOperations_ > 0 ? deadline_ : now + budgetMilliseconds_;
+    if (now >= deadline) {
+        return false;
+    }
+    const auto timeout = static_cast<UINT>(deadline - now);
+    // SMTO_BLOCK would keep the player's windows from answering anyone until the messenger answers.
+    constexpr UINT kFlags = SMTO_NORMAL | SMTO_ABORTIFHUNG;
     DWORD_PTR result = 0;
-    if (SendMessageTimeoutA(ToHwnd(window), message, wParam, lParam, SMTO_ABORTIFHUNG | SMTO_BLOCK,
-                            timeoutMilliseconds_, &result) == 0) {
+    const LRESULT sent =
+        encoding == Encoding::Unicode
+            ? SendMessageTimeoutW(ToHwnd(window), message, wParam, lParam, kFlags, timeout, &result)
+            : SendMessageTimeoutA(ToHwnd(window), message, wParam, lParam, kFlags, timeout, &result);
+    if (sent == 0) {
         return false;
     }
     answer = static_cast<std::intptr_t>(result);
@@ -65,17 +88,11 @@ std::size_t Win32ChatWindows::GetTextLength(WindowHandle window) {
     // second message that waits without bound, whatever the time-out; a hung messenger would hang the player
     // there. The Unicode length keeps the bound, and in a single-byte code page it is the ANSI length (the
     // message carries no text). Elsewhere a WM_NULL first finds a window that does not answer.
-    if (window == 0) {
-        return 0;
-    }
     std::intptr_t length = 0;
     if (singleByteCodePage_) {
-        DWORD_PTR result = 0;
-        if (SendMessageTimeoutW(ToHwnd(window), WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK,
-                                timeoutMilliseconds_, &result) == 0) {
+        if (!Send(window, WM_GETTEXTLENGTH, 0, 0, length, Encoding::Unicode)) {
             return 0;
         }
-        length = static_cast<std::intptr_t>(result);
     } else {
         std::intptr_t ignored = 0;
         if (!Send(window, WM_NULL, 0, 0, ignored) || !Send(window, WM_GETTEXTLENGTH, 0, 0, length)) {

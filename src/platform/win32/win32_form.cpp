@@ -7,7 +7,7 @@
 
 namespace orv::win32 {
 
-// The FormWindow with what the portable window adds: the picture under the controls and the session's end.
+// The FormWindow with the picture under the controls.
 class Win32Form::Host : public FormWindow {
   public:
     explicit Host(Win32Form& form) : form_(form) {}
@@ -15,12 +15,6 @@ class Win32Form::Host : public FormWindow {
   protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
         switch (message) {
-            case WM_ENDSESSION:
-                if (wParam != FALSE && form_.onSessionEnd) {
-                    const auto handler = form_.onSessionEnd;
-                    handler();
-                }
-                return 0;
             case WM_ERASEBKGND:
                 form_.PaintBackground(reinterpret_cast<HDC>(wParam));
                 return 1;
@@ -72,6 +66,12 @@ Win32Form::Win32Form(const WindowSpec& layout, HWND owner, HICON icon)
             handler();
         }
     };
+    host_->onSessionEnd = [this] {
+        if (onSessionEnd) {
+            const auto handler = onSessionEnd;
+            handler();
+        }
+    };
     host_->onTerminate = [this] {
         if (onDestroy) {
             const auto handler = onDestroy;
@@ -86,6 +86,7 @@ Win32Form::Win32Form(const WindowSpec& layout, HWND owner, HICON icon)
 Win32Form::~Win32Form() {
     RemoveControls();
     host_->onUnload = nullptr;
+    host_->onSessionEnd = nullptr;
     host_->onTerminate = nullptr;
     host_.reset();
 }

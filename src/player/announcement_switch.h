@@ -4,7 +4,7 @@
 namespace orv {
 
 class AnnouncementSwitch {
-public:
+  public:
     virtual ~AnnouncementSwitch() = default;
     virtual bool IsClear() = 0;
 };
