@@ -7,8 +7,18 @@
 #include <set>
 
 #include "app/main_window_layout.h"
+#include "app/program.h"
+#include "fakes/fake_chat_windows.h"
+#include "fakes/fake_code_page.h"
+#include "fakes/fake_dialogs.h"
+#include "fakes/fake_engine_panels.h"
+#include "fakes/fake_files.h"
+#include "fakes/fake_folders.h"
 #include "fakes/fake_form.h"
+#include "fakes/fake_handler_queue.h"
 #include "fakes/fake_media_engine.h"
+#include "fakes/fake_process.h"
+#include "fakes/fake_timer.h"
 #include "player/chat_sends_layout.h"
 #include "shell/add_dir_layout.h"
 #include "shell/ccoms_layout.h"
@@ -138,6 +148,39 @@ TEST_F(SkinsTest, AFailingTargetIsSkippedAndTheLaterOnesStillChange) {
     Start(withoutSome);
     Choose(4, false);
     ExpectScheme(kBlue);
+}
+
+TEST(ProgramSkins, TheSkinsButtonOpensTheChooserWhoseSchemesReachThePlayersWindows) {
+    testing::FakeFormFactory forms;
+    testing::FakeEnginePanels panels;
+    testing::FakeFolders folders;
+    testing::FakeDialogs dialogs;
+    testing::FakeChatWindows chatWindows;
+    testing::FakeCodePage codePage;
+    testing::FakeFiles files;
+    testing::FakeTimer timer;
+    testing::FakeProcess process;
+    testing::FakeHandlerQueue later;
+    JuboProgram program(
+        {forms, panels, folders, dialogs, chatWindows, codePage, files, timer, process, later});
+    const SharedPicture startUp = program.frmJubo().BackPicture();
+    ASSERT_NE(startUp, nullptr);
+    const auto choose = [&](int index) {
+        ASSERT_TRUE(static_cast<FakeForm&>(program.frmJubo()).Press("XPButton13"));
+        ASSERT_TRUE(forms.Latest("Form3")->IsVisible());
+        forms.Latest("Form3")->ListBoxNamed("List1").SetListIndex(index);
+        forms.Latest("Form3")->DoubleClick("List1");
+    };
+    choose(4);
+    EXPECT_NE(program.frmJubo().BackPicture(), startUp);
+    EXPECT_EQ(panels.engines.front().displayColour, OleColour::Hex(kBlue));
+    EXPECT_EQ(program.Player().frmAddDir().Window().ControlNamed("Dir1").ForeColour(), OleColour::Hex(kBlue));
+    EXPECT_EQ(program.Player().frmChatSends().Window().ControlNamed("Check1").ForeColour(),
+              OleColour::Hex(kBlue));
+    EXPECT_EQ(program.Form2().Get().ControlNamed("Label1").ForeColour(), OleColour::Hex(kBlue));
+    choose(2);
+    EXPECT_EQ(program.frmJubo().BackPicture(), startUp);
+    EXPECT_EQ(panels.engines.front().displayColour, MediaEngine::kDisplayColourAtStart);
 }
 
 }  // namespace
