@@ -150,6 +150,31 @@ TEST_F(SkinsTest, AFailingTargetIsSkippedAndTheLaterOnesStillChange) {
     ExpectScheme(kBlue);
 }
 
+TEST_F(SkinsTest, ASchemeChangesItsTargetsInItsOrder) {
+    std::vector<std::string> changes;
+    Start();
+    testing::colourLog = &changes;
+    Choose(8, false);
+    testing::colourLog = nullptr;
+    std::vector<std::string> expected = {"frmJubo picture", "frmJubo.List1 fore", "frmJubo.Text1 fore"};
+    for (const char* name : {"Line1", "Line2", "Line3", "Line4", "Line5", "Label1"}) {
+        expected.push_back(std::string("frmJubo.") + name + " fore");
+    }
+    for (const char* name :
+         {"XPButton1", "XPButton6", "XPButton5", "XPButton4", "XPButton3", "XPButton9", "XPButton8",
+          "XPButton10", "XPButton13", "XPButton7", "XPButton12", "XPButton2"}) {
+        expected.push_back(std::string("frmJubo.") + name + " back");
+    }
+    expected.push_back("engine display");
+    for (const char* name : {"frmAddDir.Drive1", "frmAddDir.Dir1", "frmAddDir.File1", "frmAddDir.XPButton1",
+                             "frmAddDir.XPButton2", "frmChatSends.Label1", "frmChatSends.Label2",
+                             "frmChatSends.Check1", "frmChatSends.XPButton1", "Form2.Label1", "Form2.Label2",
+                             "Form2.Label3", "Form2.Label4", "Form2.Label5"}) {
+        expected.push_back(std::string(name) + " fore");
+    }
+    EXPECT_EQ(changes, expected);
+}
+
 TEST(ProgramSkins, TheSkinsButtonOpensTheChooserWhoseSchemesReachThePlayersWindows) {
     testing::FakeFormFactory forms;
     testing::FakeEnginePanels panels;
