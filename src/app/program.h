@@ -1,6 +1,7 @@
 #pragma once
 // The program as its parts make it up: the main window frmJubo with its player, the chat module and the chat
-// scanner, start-up and shutdown. Everything outside comes in through the ports.
+// scanner, the skin chooser and the credits window, start-up and shutdown. Everything outside comes in
+// through the ports.
 #include <memory>
 
 #include "aim/chat.h"
@@ -12,7 +13,10 @@
 #include "platform/files.h"
 #include "platform/process.h"
 #include "platform/timer.h"
+#include "platform/single_form.h"
 #include "player/chat_module_sender.h"
+#include "shell/skin_pictures.h"
+#include "shell/skins.h"
 
 namespace orv {
 
@@ -45,9 +49,13 @@ class JuboProgram {
     Form& frmJubo() { return *frmJubo_; }
     JuboPlayer& Player() { return player_; }
     tasp_aim_chat& tasp1() { return tasp1_; }
+    SkinChooser& Form3() { return form3_; }
+    // The credits window, made hidden the first time it is reached.
+    SingleForm& Form2() { return form2_; }
 
   private:
     static std::unique_ptr<Form> MakeMainWindow(FormFactory& forms);
+    SkinTargets SkinTargetsOf();
 
     std::unique_ptr<Form> frmJubo_;
     Chat chat_;
@@ -55,6 +63,9 @@ class JuboProgram {
     tasp_aim_chat tasp1_;
     JuboPlayer player_;
     JuboLifecycle lifecycle_;
+    SkinPictures pictures_;
+    SingleForm form2_;
+    SkinChooser form3_;
 };
 
 }  // namespace orv
