@@ -9,6 +9,7 @@
 #include <iterator>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "e2e/main_window_controls.h"
@@ -106,14 +107,15 @@ bool HasHueOf(const std::vector<std::uint32_t>& strip, std::uint32_t accent) {
     return true;
 }
 
-// The window as the screen shows it once it has painted what the condition looks for; the last capture when
-// it never did.
+// The window as the screen shows it once it has painted what the condition looks for and has stopped
+// painting (two captures in a row alike); the last capture when that never came.
 Screenshot CaptureWhen(HWND window, const std::function<bool(const Screenshot&)>& painted) {
-    Screenshot shot;
+    Screenshot shot, previous;
     WaitUntil(
         [&] {
+            previous = std::move(shot);
             shot = screens::CaptureWindow(window);
-            return !shot.Empty() && painted(shot);
+            return !shot.Empty() && shot.pixels == previous.pixels && painted(shot);
         },
         kWindowTimeoutMs, 250);
     return shot;
