@@ -1,5 +1,5 @@
-// The player's bindings on frmJubo: the buttons, the playlist's double-click and right-click menu, the
-// engine's panel, frmChatSends and frmAddDir, with the windows in memory.
+// The player's bindings on frmJubo: the buttons, the playlist's double-click, the engine's panel,
+// frmChatSends and frmAddDir, with the windows in memory.
 #include "app/jubo_player.h"
 
 #include <gtest/gtest.h>
@@ -106,27 +106,6 @@ TEST_F(MainWindowPlayer, ADoubleClickLoadsTheEntryThroughTheHiddenAddDirectoryWi
     const FormListBox& dir1 = addDir->ListBoxNamed("Dir1");
     ASSERT_EQ(dir1.Count(), 2);
     EXPECT_EQ(dir1.Item(1), L"Jazz");
-}
-
-TEST_F(MainWindowPlayer, TheRightButtonOpensThePlaylistMenuWhoseItemsPlayAndPause) {
-    frmJubo.MouseDown("List1", MouseButton::Left);
-    EXPECT_FALSE(frmJubo.openMenu) << "the left button opens nothing";
-    frmJubo.MouseDown("List1", MouseButton::Right);
-    ASSERT_TRUE(frmJubo.openMenu) << "also on an empty playlist";
-    EXPECT_EQ(frmJubo.openMenu->name, "mnuListRclick");
-    ASSERT_EQ(frmJubo.openMenu->items.size(), 2u);
-    EXPECT_EQ(frmJubo.openMenu->items[0].caption, L"Play");
-    EXPECT_EQ(frmJubo.openMenu->items[1].caption, L"Pause");
-    frmJubo.DismissMenu();
-
-    Fill({L"one.mp3", L"two.mp3"}, 0);
-    frmJubo.MouseDown("List1", MouseButton::Right);
-    ASSERT_TRUE(frmJubo.ChooseMenuItem("mnuListPlay"));
-    EXPECT_EQ(Field("Text1"), L"one.mp3");
-    frmJubo.MouseDown("List1", MouseButton::Right);
-    ASSERT_TRUE(frmJubo.ChooseMenuItem("mnuListPause"));
-    EXPECT_EQ(Engine().calls.back(), L"Pause");
-    EXPECT_TRUE(dialogs.shown.empty());
 }
 
 }  // namespace

@@ -1,16 +1,19 @@
 #pragma once
-// The program as its parts make it up: the main window frmJubo with its player, the chat module and the chat
-// scanner, start-up and shutdown. Everything outside comes in through the ports.
+// The program as its parts make it up: the main window frmJubo with its background, player and menus, the
+// windows Form1 ("Ccoms") and Form2 ("Credits"), the chat module and the chat scanner, start-up and shutdown.
+// Everything outside comes in through the ports.
 #include <memory>
 
 #include "aim/chat.h"
 #include "aim/chat_scanner.h"
 #include "app/jubo_player.h"
+#include "app/main_window_menus.h"
 #include "app/startup.h"
 #include "platform/chat_windows.h"
 #include "platform/code_page.h"
 #include "platform/files.h"
 #include "platform/process.h"
+#include "platform/single_form.h"
 #include "platform/timer.h"
 #include "player/chat_module_sender.h"
 
@@ -45,6 +48,9 @@ class JuboProgram {
     Form& frmJubo() { return *frmJubo_; }
     JuboPlayer& Player() { return player_; }
     tasp_aim_chat& tasp1() { return tasp1_; }
+    SingleForm& Form1() { return form1_; }
+    SingleForm& Form2() { return form2_; }
+    MainWindowMenus& Menus() { return menus_; }
 
   private:
     static std::unique_ptr<Form> MakeMainWindow(FormFactory& forms);
@@ -55,6 +61,9 @@ class JuboProgram {
     tasp_aim_chat tasp1_;
     JuboPlayer player_;
     JuboLifecycle lifecycle_;
+    SingleForm form1_;
+    SingleForm form2_;
+    MainWindowMenus menus_;
 };
 
 }  // namespace orv
