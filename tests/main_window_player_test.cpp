@@ -45,7 +45,7 @@ class MainWindowPlayer : public ::testing::Test {
     testing::FakeProcess process;
     SingleForm form1{forms, CcomsWindowSpec(), &frmJubo, nullptr};
     SingleForm form2{forms, CreditsWindowSpec(), &frmJubo, nullptr};
-    MainWindowMenus menus{frmJubo, player, {.Form1 = form1, .Form2 = form2}, process};
+    MainWindowMenus menus{frmJubo, player, {.Form1 = form1, .Form2 = form2, .showForm3 = nullptr}, process};
 };
 
 TEST_F(MainWindowPlayer, MediaPlayer1IsTheEnginesPanelAndItsEventsAreBound) {

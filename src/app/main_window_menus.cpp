@@ -60,8 +60,8 @@ MainWindowMenus::BindingTable MainWindowMenus::MakeBindingTable(JuboPlayer& play
     Navigation& navigation = player.Navigator();
     AddDirWindow& addDir = player.frmAddDir();
     const auto showAddDir = [&addDir] { addDir.Window().Show(); };
-    // Items bound to nothing act later: adding files and playlists, refreshing, minimising and restoring,
-    // and the skin chooser each get their handler here.
+    // Items bound to nothing act later: adding files and playlists, refreshing, minimising and restoring
+    // each get their handler here.
     return {
         {"mnuAddDir", showAddDir},
         {"mnuAddFile", nullptr},
@@ -82,7 +82,7 @@ MainWindowMenus::BindingTable MainWindowMenus::MakeBindingTable(JuboPlayer& play
         {"mnuClose", [&process] { process.EndNow(); }},
         {"mnuRestore", nullptr},
         {"mnuCancel", nullptr},
-        {"mnuSkins", nullptr},
+        {"mnuSkins", windows.showForm3},
         {"mnuListPlay", [&playback] { playback.PlaySelectedEntry(); }},
         {"mnuListPause", [&playback] { playback.Pause(); }},
         {"mnuRefresh", nullptr},

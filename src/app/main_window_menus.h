@@ -25,6 +25,8 @@ class MainWindowMenus {
     struct Windows {
         SingleForm& Form1;  // "Ccoms"
         SingleForm& Form2;  // "Credits"
+        // Shows the skin chooser Form3; empty while the program has none.
+        std::function<void()> showForm3;
     };
 
     // Binds the opening buttons and List1's right button on frmJubo.

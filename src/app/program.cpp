@@ -37,7 +37,7 @@ JuboProgram::JuboProgram(const ProgramPorts& ports)
                  ports.process),
       form1_(ports.forms, CcomsWindowSpec(), frmJubo_.get(), nullptr),
       form2_(ports.forms, CreditsWindowSpec(), frmJubo_.get(), nullptr),
-      menus_(*frmJubo_, player_, {.Form1 = form1_, .Form2 = form2_}, ports.process) {
+      menus_(*frmJubo_, player_, {.Form1 = form1_, .Form2 = form2_, .showForm3 = nullptr}, ports.process) {
     // Closing (close box, system menu, Alt+F4), the end of the session and the window's destruction all
     // unload the program; the first of them ends the process.
     frmJubo_->onClose = [this] { lifecycle_.Form_Unload(); };

@@ -71,8 +71,8 @@ class MainWindowPlayer : public ::testing::Test {
         player = std::make_unique<JuboPlayer>(*form, forms, *panels, folders, dialogs, chat, engineEvents);
         form1 = std::make_unique<SingleForm>(forms, CcomsWindowSpec(), form.get(), nullptr);
         form2 = std::make_unique<SingleForm>(forms, CreditsWindowSpec(), form.get(), nullptr);
-        menus = std::make_unique<MainWindowMenus>(*form, *player, MainWindowMenus::Windows{*form1, *form2},
-                                                  process);
+        menus = std::make_unique<MainWindowMenus>(*form, *player,
+                                                  MainWindowMenus::Windows{*form1, *form2, nullptr}, process);
         menuWatch = {};
     }
     void TearDown() override {
