@@ -5,6 +5,7 @@
 #include "app/main_window_layout.h"
 #include "player/chat_sends_layout.h"
 #include "shell/add_dir_layout.h"
+#include "shell/ccoms_layout.h"
 #include "shell/credits_layout.h"
 
 namespace orv {
@@ -26,8 +27,11 @@ JuboProgram::JuboProgram(const ProgramPorts& ports)
               ports.later),
       lifecycle_(ports.dialogs, chat_, frmJubo_->TextBoxNamed("Text3"), player_.DisableChatSends(), tasp1_,
                  ports.process),
+      form1_(ports.forms, CcomsWindowSpec(), frmJubo_.get(), nullptr),
       form2_(ports.forms, CreditsWindowSpec(), frmJubo_.get(), nullptr),
-      form3_(ports.forms, *frmJubo_, SkinTargetsOf(), pictures_) {
+      form3_(ports.forms, *frmJubo_, SkinTargetsOf(), pictures_),
+      menus_(*frmJubo_, player_, {.Form1 = form1_, .Form2 = form2_, .showForm3 = [this] { form3_.Show(); }},
+             ports.process) {
     // The red scheme is the start-up appearance.
     frmJubo_->SetBackPicture(pictures_.Of(kStartUpSkinAccent));
     frmJubo_->PushButtonNamed("XPButton13").onClick = [this] { form3_.Show(); };

@@ -1,19 +1,20 @@
 #pragma once
-// The program as its parts make it up: the main window frmJubo with its player, the chat module and the chat
-// scanner, the skin chooser and the credits window, start-up and shutdown. Everything outside comes in
-// through the ports.
+// The program as its parts make it up: the main window frmJubo with its background, player and menus, the
+// windows Form1 ("Ccoms"), Form2 ("Credits") and the skin chooser, the chat module and the chat scanner,
+// start-up and shutdown. Everything outside comes in through the ports.
 #include <memory>
 
 #include "aim/chat.h"
 #include "aim/chat_scanner.h"
 #include "app/jubo_player.h"
+#include "app/main_window_menus.h"
 #include "app/startup.h"
 #include "platform/chat_windows.h"
 #include "platform/code_page.h"
 #include "platform/files.h"
 #include "platform/process.h"
-#include "platform/timer.h"
 #include "platform/single_form.h"
+#include "platform/timer.h"
 #include "player/chat_module_sender.h"
 #include "shell/skin_pictures.h"
 #include "shell/skins.h"
@@ -50,8 +51,10 @@ class JuboProgram {
     JuboPlayer& Player() { return player_; }
     tasp_aim_chat& tasp1() { return tasp1_; }
     SkinChooser& Form3() { return form3_; }
-    // The credits window, made hidden the first time it is reached.
+    // The settings and credits windows, made hidden the first time they are reached.
+    SingleForm& Form1() { return form1_; }
     SingleForm& Form2() { return form2_; }
+    MainWindowMenus& Menus() { return menus_; }
 
   private:
     static std::unique_ptr<Form> MakeMainWindow(FormFactory& forms);
@@ -64,8 +67,10 @@ class JuboProgram {
     JuboPlayer player_;
     JuboLifecycle lifecycle_;
     SkinPictures pictures_;
+    SingleForm form1_;
     SingleForm form2_;
     SkinChooser form3_;
+    MainWindowMenus menus_;
 };
 
 }  // namespace orv
