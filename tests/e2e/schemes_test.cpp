@@ -6,8 +6,8 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <iterator>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
