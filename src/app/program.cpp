@@ -27,10 +27,16 @@ JuboProgram::JuboProgram(const ProgramPorts& ports)
       lifecycle_(ports.dialogs, chat_, frmJubo_->TextBoxNamed("Text3"), player_.DisableChatSends(), tasp1_,
                  ports.process),
       form2_(ports.forms, CreditsWindowSpec(), frmJubo_.get(), nullptr),
-      form3_(ports.forms, *frmJubo_, SkinTargetsOf(), pictures_) {
+      form3_(ports.forms, *frmJubo_, SkinTargetsOf(), pictures_),
+      form1_(ports.forms, frmJubo_.get(), tasp1_, chat_),
+      commands_(ChatCommandTargetsOf(ports.process)) {
     // The red scheme is the start-up appearance.
     frmJubo_->SetBackPicture(pictures_.Of(kStartUpSkinAccent));
     frmJubo_->PushButtonNamed("XPButton13").onClick = [this] { form3_.Show(); };
+    frmJubo_->PushButtonNamed("XPButton12").onClick = [this] { form1_.Show(); };
+    tasp1_.aimchatscan = [this](Text& Who, Text& Message, Text& aim_datesaid) {
+        commands_.tasp1_aimchatscan(Who, Message, aim_datesaid);
+    };
     // Closing (close box, system menu, Alt+F4), the end of the session and the window's destruction all
     // unload the program; the first of them ends the process.
     frmJubo_->onClose = [this] { lifecycle_.Form_Unload(); };
@@ -39,6 +45,7 @@ JuboProgram::JuboProgram(const ProgramPorts& ports)
 }
 
 JuboProgram::~JuboProgram() {
+    tasp1_.aimchatscan = nullptr;
     // Taking the program apart is not the user's shutdown.
     frmJubo_->onClose = nullptr;
     frmJubo_->onSessionEnd = nullptr;
@@ -52,6 +59,32 @@ SkinTargets JuboProgram::SkinTargetsOf() {
             .frmChatSends = {[this]() -> Form& { return player_.frmChatSends().Window(); },
                              ChatSendsWindowSpec()},
             .Form2 = {[this]() -> Form& { return form2_.Get(); }, CreditsWindowSpec()}};
+}
+
+ChatCommandTargets JuboProgram::ChatCommandTargetsOf(Process& process) {
+    return {.Form1 = form1_,
+            .chat = chat_,
+            .navigation = player_.Navigator(),
+            .MediaPlayer1 = player_.MediaPlayer1(),
+            .List1 = player_.List1(),
+            .Text1 = frmJubo_->TextBoxNamed("Text1"),
+            .Text3 = frmJubo_->TextBoxNamed("Text3"),
+            .frmChatSends = player_.frmChatSends(),
+            .process = process,
+            // The playlist's Refresh is bound here once the playlist sources are part of the program.
+            .refresh = nullptr,
+            .minimizeToTray = [this] { MinimizeToTray(); }};
+}
+
+// The main window and the auxiliary windows hidden, in this order, those not made yet made hidden; the skin
+// chooser stays as it is. The tray icon that stands in for the main window is put up first, once the program
+// has one.
+void JuboProgram::MinimizeToTray() {
+    frmJubo_->Hide();
+    player_.frmAddDir().Window().Hide();
+    player_.frmChatSends().Window().Hide();
+    form1_.Window().Hide();
+    form2_.Get().Hide();
 }
 
 void JuboProgram::Start() {

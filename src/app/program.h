@@ -1,6 +1,7 @@
 #pragma once
-// The program as its parts make it up: the main window frmJubo with its player, the chat module and the chat
-// scanner, the skin chooser and the credits window, start-up and shutdown. Everything outside comes in
+// The program as its parts make it up: the main window frmJubo with its player, the chat module, the chat
+// scanner and the chat commands with their settings window, the skin chooser and the credits window,
+// start-up and shutdown. Everything outside comes in
 // through the ports.
 #include <memory>
 
@@ -8,6 +9,8 @@
 #include "aim/chat_scanner.h"
 #include "app/jubo_player.h"
 #include "app/startup.h"
+#include "commands/ccoms_window.h"
+#include "commands/chat_commands.h"
 #include "platform/chat_windows.h"
 #include "platform/code_page.h"
 #include "platform/files.h"
@@ -52,10 +55,14 @@ class JuboProgram {
     SkinChooser& Form3() { return form3_; }
     // The credits window, made hidden the first time it is reached.
     SingleForm& Form2() { return form2_; }
+    // The chat-command settings, made hidden the first time they are shown or read.
+    CcomsWindow& Form1() { return form1_; }
 
   private:
     static std::unique_ptr<Form> MakeMainWindow(FormFactory& forms);
     SkinTargets SkinTargetsOf();
+    ChatCommandTargets ChatCommandTargetsOf(Process& process);
+    void MinimizeToTray();
 
     std::unique_ptr<Form> frmJubo_;
     Chat chat_;
@@ -66,6 +73,8 @@ class JuboProgram {
     SkinPictures pictures_;
     SingleForm form2_;
     SkinChooser form3_;
+    CcomsWindow form1_;
+    ChatCommands commands_;
 };
 
 }  // namespace orv

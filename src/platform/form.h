@@ -37,6 +37,8 @@ class FormTextBox : public FormControl, public TextBox {
   public:
     Text GetText() const override { return Caption(); }
     void SetText(const Text& text) override { SetCaption(text); }
+    // The text changed, typed by the user or set by the program.
+    std::function<void()> onChange;
 };
 
 enum class MouseButton { Left, Right, Middle };
@@ -53,7 +55,11 @@ class FormCheckBox : public FormControl, public CheckBox {};
 
 // The option buttons of a window are one group: selecting one, by the user or by the program, clears the
 // others.
-class FormOptionButton : public FormControl, public OptionButton {};
+class FormOptionButton : public FormControl, public OptionButton {
+  public:
+    // Clicked by the user (it is selected by then); the program's own SetValue raises nothing.
+    std::function<void()> onClick;
+};
 
 class FormPushButton : public FormControl {
   public:

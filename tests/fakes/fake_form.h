@@ -69,6 +69,18 @@ class FakeFormListBox : public FakeControl<FormListBox> {
     FakeListBox list;
 };
 
+class FakeFormTextBox : public FakeControl<FormTextBox> {
+  public:
+    using FakeControl::FakeControl;
+    // Typed or set, a new text raises the change event.
+    void SetCaption(const Text& value) override {
+        caption = value;
+        if (const auto handler = onChange) {
+            handler();
+        }
+    }
+};
+
 class FakeFormCheckBox : public FakeControl<FormCheckBox> {
   public:
     explicit FakeFormCheckBox(const ControlSpec& control)
@@ -143,6 +155,13 @@ class FakeForm : public Form {
         }
         return true;
     }
+    // Clicks the option button: it is selected, then its handler runs.
+    void ClickOption(std::string_view option) {
+        OptionButtonNamed(option).SetValue(true);
+        if (const auto handler = OptionButtonNamed(option).onClick) {
+            handler();
+        }
+    }
     void DoubleClick(std::string_view list) {
         if (const auto handler = ListBoxNamed(list).onDoubleClick) {
             handler();
@@ -206,7 +225,7 @@ class FakeForm : public Form {
     std::unique_ptr<FormControl> Make(const ControlSpec& control) {
         switch (control.kind) {
             case ControlKind::TextBox:
-                return std::make_unique<FakeControl<FormTextBox>>(control);
+                return std::make_unique<FakeFormTextBox>(control);
             case ControlKind::ListBox:
                 return std::make_unique<FakeFormListBox>(control);
             case ControlKind::CheckBox:

@@ -70,7 +70,15 @@ class Win32Control : public Interface {
 
 class Win32FormTextBox : public Win32Control<FormTextBox> {
   public:
-    using Win32Control::Win32Control;
+    Win32FormTextBox(FormWindow& window, const ControlSpec& control) : Win32Control(window, control) {
+        // The edit reports typing and WM_SETTEXT alike.
+        window_.Controls().OnCommand(name_, [this](int notifyCode) {
+            if (notifyCode == EN_CHANGE && onChange) {
+                const auto handler = onChange;
+                handler();
+            }
+        });
+    }
 };
 
 class Win32FormListBox : public Win32Control<FormListBox> {
@@ -146,7 +154,15 @@ class Win32FormCheckBox : public Win32Control<FormCheckBox> {
 
 class Win32FormOptionButton : public Win32Control<FormOptionButton> {
   public:
-    using Win32Control::Win32Control;
+    Win32FormOptionButton(FormWindow& window, const ControlSpec& control) : Win32Control(window, control) {
+        // FormControls has selected it by the time the handler runs.
+        window_.Controls().OnCommand(name_, [this](int notifyCode) {
+            if (notifyCode == BN_CLICKED && onClick) {
+                const auto handler = onClick;
+                handler();
+            }
+        });
+    }
     bool Value() const override {
         const HWND child = Child();
         return child != nullptr && SendMessageW(child, BM_GETCHECK, 0, 0) == BST_CHECKED;
