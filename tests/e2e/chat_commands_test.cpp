@@ -5,6 +5,7 @@
 #include "chatroom/chatroom_protocol.h"
 #include "e2e/main_window_controls.h"
 #include "e2e/player_beside_room.h"
+#include "e2e/test_songs.h"
 
 namespace e2e {
 namespace {
@@ -74,6 +75,27 @@ TEST_F(ChatCommandsInRoom, TheTriggerFromCcomsWorksForOthersAndEndSaysGoodbyeOnc
     const std::vector<std::string> messages = RoomMessages(ReadHistory());
     EXPECT_EQ(std::count(messages.begin(), messages.end(), kUnloadedAnnouncement), 1);
     EXPECT_EQ(messages.back(), kUnloadedAnnouncement);
+}
+
+// "Audible": plays sound, so it is left out where the programs run under an emulator.
+using AudibleChatCommandsInRoom = ChatCommandsInRoom;
+
+TEST_F(AudibleChatCommandsInRoom, AParticipantsNextPlaysTheNextSongWhichTheRoomHearsOf) {
+    ASSERT_TRUE(CopyTestSong(L"short_660.mp3", folder_.File(L"two.mp3")));
+    ASSERT_NO_FATAL_FAILURE(StartRoom());
+    ASSERT_NO_FATAL_FAILURE(StartPlayer());
+    ASSERT_TRUE(AnswerInputBox(player_.Id(), kUserNamePrompt, L"Rosa"));
+    WaitForRoomToShow(LoadedAnnouncement(L"Rosa"));
+    const HWND mainWindow = WaitForMainWindow();
+    ASSERT_NE(mainWindow, nullptr);
+    ASSERT_TRUE(AddToPlaylist(Playlist(mainWindow), {L"one.mp3", L"two.mp3"}));
+    ASSERT_TRUE(SelectEntry(Playlist(mainWindow), 0));
+
+    ASSERT_TRUE(SayAsParticipant(L"Next"));
+    const std::string history = WaitForRoomToShow("two.mp3");
+    EXPECT_EQ(RoomMessages(history).back(), "two.mp3") << "the room shows:\n" << history;
+    EXPECT_EQ(SelectedEntry(Playlist(mainWindow)), 1);
+    EXPECT_TRUE(WaitUntil([&] { return ReadEngineDisplay(mainWindow).fileName == L"two.mp3"; }, 60000));
 }
 
 }  // namespace
