@@ -1,8 +1,7 @@
 #pragma once
 // The program as its parts make it up: the main window frmJubo with its player, the chat module, the chat
 // scanner and the chat commands with their settings window, the skin chooser and the credits window,
-// start-up and shutdown. Everything outside comes in
-// through the ports.
+// start-up and shutdown. Everything outside comes in through the ports.
 #include <memory>
 
 #include "aim/chat.h"
