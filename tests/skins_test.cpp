@@ -206,6 +206,12 @@ TEST(ProgramSkins, TheSkinsButtonOpensTheChooserWhoseSchemesReachThePlayersWindo
     choose(2);
     EXPECT_EQ(program.frmJubo().BackPicture(), startUp);
     EXPECT_EQ(panels.engines.front().displayColour, MediaEngine::kDisplayColourAtStart);
+    // The tray menu's "Skins" opens the chooser too.
+    auto& frmJubo = static_cast<FakeForm&>(program.frmJubo());
+    frmJubo.PopUpMenu(program.Menus().sysmenu());
+    ASSERT_TRUE(frmJubo.ChooseMenuItem("mnuSkins"));
+    ASSERT_NE(forms.Latest("Form3"), nullptr);
+    EXPECT_TRUE(forms.Latest("Form3")->IsVisible());
 }
 
 }  // namespace

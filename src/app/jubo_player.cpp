@@ -39,22 +39,8 @@ JuboPlayer::~JuboPlayer() {
     engine_.onNewStream = nullptr;
 }
 
-Menu JuboPlayer::mnuListRclick() {
-    return {
-        .name = "mnuListRclick",
-        .items = {
-            {.name = "mnuListPlay", .caption = L"Play", .onClick = [this] { playback_.PlaySelectedEntry(); }},
-            {.name = "mnuListPause", .caption = L"Pause", .onClick = [this] { playback_.Pause(); }},
-        }};
-}
-
 void JuboPlayer::BindControls() {
     list1_.onDoubleClick = [this] { playback_.PlaySelectedEntry(); };
-    list1_.onMouseDown = [this](MouseButton button) {
-        if (button == MouseButton::Right) {
-            frmJubo_.PopUpMenu(mnuListRclick());
-        }
-    };
     const auto onClick = [this](const char* name, std::function<void()> handler) {
         frmJubo_.PushButtonNamed(name).onClick = std::move(handler);
     };

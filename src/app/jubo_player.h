@@ -1,7 +1,7 @@
 #pragma once
 // The player on the main window frmJubo: the media engine's panel as MediaPlayer1, the playlist List1 with
-// its double-click and right-click menu mnuListRclick, the "Play", "Mute", "Next Song", "Previous Song" and
-// "Chat Sends" buttons, the engine's events, frmChatSends and frmAddDir's current directory.
+// its double-click, the "Play", "Mute", "Next Song", "Previous Song" and "Chat Sends" buttons, the engine's
+// events, frmChatSends and frmAddDir's current directory.
 #include "platform/dialogs.h"
 #include "platform/engine_panel.h"
 #include "platform/folders.h"
@@ -37,8 +37,6 @@ class JuboPlayer {
     Navigation& Navigator() { return navigation_; }
     ChatSendsWindow& frmChatSends() { return chatSends_; }
     AddDirWindow& frmAddDir() { return addDir_; }
-    // The playlist's right-click menu.
-    Menu mnuListRclick();
 
   private:
     void BindControls();

@@ -26,14 +26,16 @@ JuboProgram::JuboProgram(const ProgramPorts& ports)
               ports.later),
       lifecycle_(ports.dialogs, chat_, frmJubo_->TextBoxNamed("Text3"), player_.DisableChatSends(), tasp1_,
                  ports.process),
+      form1_(ports.forms, frmJubo_.get(), tasp1_, chat_),
       form2_(ports.forms, CreditsWindowSpec(), frmJubo_.get(), nullptr),
       form3_(ports.forms, *frmJubo_, SkinTargetsOf(), pictures_),
-      form1_(ports.forms, frmJubo_.get(), tasp1_, chat_),
+      menus_(*frmJubo_, player_,
+             {.Form1 = form1_.Form1(), .Form2 = form2_, .showForm3 = [this] { form3_.Show(); }},
+             ports.process),
       commands_(ChatCommandTargetsOf(ports.process)) {
     // The red scheme is the start-up appearance.
     frmJubo_->SetBackPicture(pictures_.Of(kStartUpSkinAccent));
     frmJubo_->PushButtonNamed("XPButton13").onClick = [this] { form3_.Show(); };
-    frmJubo_->PushButtonNamed("XPButton12").onClick = [this] { form1_.Show(); };
     tasp1_.aimchatscan = [this](Text& Who, Text& Message, Text& aim_datesaid) {
         commands_.tasp1_aimchatscan(Who, Message, aim_datesaid);
     };

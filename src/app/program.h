@@ -1,12 +1,13 @@
 #pragma once
-// The program as its parts make it up: the main window frmJubo with its player, the chat module, the chat
-// scanner and the chat commands with their settings window, the skin chooser and the credits window,
-// start-up and shutdown. Everything outside comes in through the ports.
+// The program as its parts make it up: the main window frmJubo with its background, player and menus, the
+// windows Form1 ("Ccoms"), Form2 ("Credits") and the skin chooser, the chat module, the chat scanner and the
+// chat commands, start-up and shutdown. Everything outside comes in through the ports.
 #include <memory>
 
 #include "aim/chat.h"
 #include "aim/chat_scanner.h"
 #include "app/jubo_player.h"
+#include "app/main_window_menus.h"
 #include "app/startup.h"
 #include "commands/ccoms_window.h"
 #include "commands/chat_commands.h"
@@ -14,8 +15,8 @@
 #include "platform/code_page.h"
 #include "platform/files.h"
 #include "platform/process.h"
-#include "platform/timer.h"
 #include "platform/single_form.h"
+#include "platform/timer.h"
 #include "player/chat_module_sender.h"
 #include "shell/skin_pictures.h"
 #include "shell/skins.h"
@@ -52,10 +53,10 @@ class JuboProgram {
     JuboPlayer& Player() { return player_; }
     tasp_aim_chat& tasp1() { return tasp1_; }
     SkinChooser& Form3() { return form3_; }
-    // The credits window, made hidden the first time it is reached.
-    SingleForm& Form2() { return form2_; }
-    // The chat-command settings, made hidden the first time they are shown or read.
+    // The chat-command settings and the credits, made hidden the first time they are reached.
     CcomsWindow& Form1() { return form1_; }
+    SingleForm& Form2() { return form2_; }
+    MainWindowMenus& Menus() { return menus_; }
 
   private:
     static std::unique_ptr<Form> MakeMainWindow(FormFactory& forms);
@@ -70,9 +71,10 @@ class JuboProgram {
     JuboPlayer player_;
     JuboLifecycle lifecycle_;
     SkinPictures pictures_;
+    CcomsWindow form1_;
     SingleForm form2_;
     SkinChooser form3_;
-    CcomsWindow form1_;
+    MainWindowMenus menus_;
     ChatCommands commands_;
 };
 

@@ -25,6 +25,8 @@ class CcomsWindow {
 
     // The main window's "Ccoms" button (XPButton12): shows the window, making it first if needed.
     void Show() { Form1_.Show(); }
+    // The window as those that only show it see it.
+    SingleForm& Form1() { return Form1_; }
     bool Exists() const { return Form1_.Exists(); }
     Form& Window() { return Form1_.Get(); }
 

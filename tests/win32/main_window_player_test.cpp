@@ -1,6 +1,7 @@
 // The player on frmJubo: its controls where the layout puts them, the playlist's double-click and right-click
-// menu, and the buttons bound to playing, muting, stepping and "Chat Sends".
+// menu (with frmJubo's menus), and the buttons bound to playing, muting, stepping and "Chat Sends".
 #include "app/jubo_player.h"
+#include "app/main_window_menus.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +9,11 @@
 #include <vector>
 
 #include "app/main_window_layout.h"
+#include "shell/ccoms_layout.h"
+#include "shell/credits_layout.h"
 #include "fakes/fake_chat_sender.h"
 #include "fakes/fake_dialogs.h"
+#include "fakes/fake_process.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/win32_engine_panels.h"
 #include "platform/win32/win32_folders.h"
@@ -65,9 +69,16 @@ class MainWindowPlayer : public ::testing::Test {
         ASSERT_TRUE(form->Exists());
         form->Show();
         player = std::make_unique<JuboPlayer>(*form, forms, *panels, folders, dialogs, chat, engineEvents);
+        form1 = std::make_unique<SingleForm>(forms, CcomsWindowSpec(), form.get(), nullptr);
+        form2 = std::make_unique<SingleForm>(forms, CreditsWindowSpec(), form.get(), nullptr);
+        menus = std::make_unique<MainWindowMenus>(*form, *player,
+                                                  MainWindowMenus::Windows{*form1, *form2, nullptr}, process);
         menuWatch = {};
     }
     void TearDown() override {
+        menus.reset();
+        form2.reset();
+        form1.reset();
         player.reset();
         panels.reset();
         form.reset();
@@ -116,6 +127,10 @@ class MainWindowPlayer : public ::testing::Test {
     Win32Folders folders;
     Win32HandlerQueue engineEvents;
     std::unique_ptr<JuboPlayer> player;
+    orv::testing::FakeProcess process;
+    std::unique_ptr<SingleForm> form1;
+    std::unique_ptr<SingleForm> form2;
+    std::unique_ptr<MainWindowMenus> menus;
 };
 
 TEST_F(MainWindowPlayer, ThePlayerControlsSitAtTheirLayoutPositionsWithTheirCaptions) {
@@ -189,7 +204,7 @@ TEST_F(MainWindowPlayer, TheRightButtonOpensThePlaylistMenuAndLeavesTheSelection
     player->List1().SetListIndex(0);
     MouseOnList(WM_RBUTTONDOWN, PointOnEntry(2));
     EXPECT_TRUE(menuWatch.seen);
-    EXPECT_EQ(menuWatch.items, (std::vector<std::wstring>{L"Play", L"Pause"}));
+    EXPECT_EQ(menuWatch.items, (std::vector<std::wstring>{L"Play", L"Pause", L"Refresh"}));
     EXPECT_EQ(player->List1().ListIndex(), 0);
 }
 

@@ -234,10 +234,15 @@ HBRUSH FormControls::ControlColours(HDC dc, HWND child) {
     SetTextColor(dc, ToColorRef(control->layout.fore));
     if (control->layout.transparent) {
         SetBkMode(dc, TRANSPARENT);
-        return windowBack_.get();
+        return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
     }
     SetBkColor(dc, ToColorRef(control->layout.back));
     return control->backBrush.get();
+}
+
+bool FormControls::IsTransparent(HWND child) const {
+    const Control* control = FindControl(child);
+    return control != nullptr && control->layout.transparent;
 }
 
 void FormControls::PaintLines(HDC dc) const {

@@ -48,8 +48,10 @@ class FormControls {
     void ApplyDpi(int dpi);
 
     // WM_CTLCOLOR*: sets the control's colours on the device context and returns its background brush;
-    // nullptr for a child window that is not one of these controls.
+    // nullptr for a child window that is not one of these controls. A transparent control gets the null
+    // brush: the window has painted its own background under it first.
     HBRUSH ControlColours(HDC dc, HWND child);
+    bool IsTransparent(HWND child) const;
     // The brush of the window's own background colour.
     HBRUSH WindowBackground() const { return windowBack_.get(); }
     // Paints the lines.

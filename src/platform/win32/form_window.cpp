@@ -127,6 +127,10 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         case WM_CTLCOLORSTATIC:
+            if (controls_.IsTransparent(reinterpret_cast<HWND>(lParam))) {
+                PaintBackgroundUnder(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam));
+            }
+            [[fallthrough]];
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORLISTBOX:
         case WM_CTLCOLORBTN:
@@ -154,6 +158,17 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
     }
     return DefaultHandling(message, wParam, lParam);
+}
+
+void FormWindow::PaintBackgroundUnder(HWND child, HDC childDc) {
+    // The child's device context, shifted so that the window's client area lines up with it: the window
+    // paints its background (picture and lines included) there, clipped to the child.
+    POINT origin{};
+    MapWindowPoints(child, Handle(), &origin, 1);
+    POINT previous{};
+    OffsetViewportOrgEx(childDc, -origin.x, -origin.y, &previous);
+    SendMessageW(Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(childDc), PRF_CLIENT | PRF_ERASEBKGND);
+    SetViewportOrgEx(childDc, previous.x, previous.y, nullptr);
 }
 
 }  // namespace orv::win32

@@ -43,6 +43,8 @@ class FormWindow : public BaseWindow {
 
   private:
     void ResizeForDpi(int dpi, const RECT* suggested);
+    // A transparent control shows what the window paints under it.
+    void PaintBackgroundUnder(HWND child, HDC childDc);
 
     WindowSpec spec_;
     DWORD style_ = 0;

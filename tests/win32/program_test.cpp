@@ -1,0 +1,207 @@
+// The whole program on the real window system. The end of the session is the main window's shutdown,
+// whichever window hears of it first: frmChatSends, owned by frmJubo, often hears first and must keep
+// "Disable ChatSends" for the shutdown to read. Form1, Form2 and frmAddDir are one window each; frmJubo shows
+// its picture, also through its transparent label.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "app/program.h"
+#include "fakes/fake_chat_windows.h"
+#include "fakes/fake_code_page.h"
+#include "fakes/fake_dialogs.h"
+#include "fakes/fake_files.h"
+#include "fakes/fake_process.h"
+#include "fakes/fake_timer.h"
+#include "platform/win32/dpi.h"
+#include "platform/win32/unique_handles.h"
+#include "platform/win32/win32_engine_panels.h"
+#include "platform/win32/win32_folders.h"
+#include "platform/win32/win32_form.h"
+#include "platform/win32/win32_handler_queue.h"
+#include "win32/engine_test_support.h"
+#include "win32/ui_test_support.h"
+
+namespace orv::win32 {
+namespace {
+
+using orv::testing::FakeChatWindows;
+
+void EndSession(HWND window) {
+    SendMessageW(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF);
+    SendMessageW(window, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+}
+
+class Program : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(SUCCEEDED(apartment.Result()));
+        program = std::make_unique<JuboProgram>(ProgramPorts{.forms = forms,
+                                                             .enginePanels = panels,
+                                                             .folders = folders,
+                                                             .dialogs = dialogs,
+                                                             .chatWindows = windows,
+                                                             .codePage = codePage,
+                                                             .files = files,
+                                                             .chatTimer = timer,
+                                                             .process = process,
+                                                             .later = engineEvents});
+        program->frmJubo().Show();
+    }
+    void TearDown() override { program.reset(); }
+
+    HWND frmJubo() { return Win32Form::Of(&program->frmJubo())->Window().Handle(); }
+    // Opens "Chat Sends" with its button and returns the window.
+    HWND OpenChatSends() {
+        SendMessageW(Win32Form::Of(&program->frmJubo())->Window().Control("XPButton2"), BM_CLICK, 0, 0);
+        return FindWindowW(L"OrvJubo.frmChatSends", L"Chat Sends");
+    }
+    // Opens "Chat Sends", ticks "Disable ChatSends" or not, then ends the session for frmChatSends first and
+    // frmJubo second.
+    void EndTheSessionChatSendsFirst(bool tick) {
+        AnnouncementSwitch& disableChatSends = program->Player().DisableChatSends();
+        const HWND chatSends = OpenChatSends();
+        ASSERT_NE(chatSends, nullptr);
+        if (tick) {
+            SendMessageW(testing::FindChild(chatSends, L"Button", L"Disable ChatSends"), BM_SETCHECK,
+                         BST_CHECKED, 0);
+            ASSERT_FALSE(disableChatSends.IsClear());
+        }
+        EndSession(chatSends);
+        EXPECT_EQ(process.ends, 0) << "only the main window ends the program";
+        EXPECT_TRUE(IsWindow(chatSends));
+        EXPECT_EQ(disableChatSends.IsClear(), !tick) << "frmChatSends lost its settings";
+        EndSession(frmJubo());
+        EXPECT_EQ(process.ends, 1);
+    }
+    std::vector<AnsiText> SentToRoom() const {
+        std::vector<AnsiText> texts;
+        for (const auto& sent : windows.SentTo(room.entry)) {
+            if (sent.kind == FakeChatWindows::Kind::SetText) {
+                texts.push_back(sent.text);
+            }
+        }
+        return texts;
+    }
+
+    orv::testing::ComApartment apartment;
+    orv::testing::FakeDialogs dialogs;
+    FakeChatWindows windows;
+    orv::testing::FakeChatRoom room = orv::testing::AddChatRoom(windows);
+    orv::testing::FakeCodePage codePage;
+    orv::testing::FakeFiles files;
+    orv::testing::FakeTimer timer;
+    orv::testing::FakeProcess process;
+    Win32FormFactory forms;
+    Win32EnginePanels panels;
+    Win32Folders folders;
+    Win32HandlerQueue engineEvents;
+    std::unique_ptr<JuboProgram> program;
+};
+
+TEST_F(Program, SessionEndWithDisableChatSendsTickedNothingIsSentWhicheverWindowHearsFirst) {
+    EndTheSessionChatSendsFirst(true);
+    EXPECT_TRUE(SentToRoom().empty());
+}
+
+TEST_F(Program, SessionEndWithTheSwitchClearTheGoodbyeIsSentOnce) {
+    EndTheSessionChatSendsFirst(false);
+    EXPECT_EQ(SentToRoom(), (std::vector<AnsiText>{"Orv Jubo - Unloaded."}));
+}
+
+int TopLevelWindowsCaptioned(const wchar_t* caption) {
+    int count = 0;
+    for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, nullptr, caption)) != nullptr;) {
+        ++count;
+    }
+    return count;
+}
+
+TEST_F(Program, Form1Form2AndFrmAddDirAreOneModelessToolWindowEachAndComeBackFreshAfterTheCloseBox) {
+    const auto choose = [this](const char* menu, const char* item) {
+        const Menu bound = program->Menus().Bound(menu);
+        return [this, bound, item] { FindMenuItem(bound.items, item)->onClick(); };
+    };
+    struct Case {
+        const wchar_t* caption;
+        std::function<void()> show;
+        const wchar_t *controlClass, *designText;  // a control that the close box forgets
+    };
+    const std::vector<Case> cases = {
+        {L"Ccoms",
+         [this] {
+             SendMessageW(Win32Form::Of(&program->frmJubo())->Window().Control("XPButton12"), BM_CLICK, 0, 0);
+         },
+         L"Edit", L"p?"},
+        {L"Credits", choose("sysmenu", "mnuCredits"), L"Static", L"Credits"},
+        {L"Add Directory", choose("addfile", "mnuAddDir"), L"Button", L"OK"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.caption);
+        c.show();
+        c.show();
+        ASSERT_EQ(TopLevelWindowsCaptioned(c.caption), 1);
+        const HWND window = FindWindowW(nullptr, c.caption);
+        EXPECT_TRUE(IsWindowVisible(window));
+        EXPECT_TRUE(IsWindowEnabled(frmJubo())) << "modeless";
+        EXPECT_EQ(GetWindow(window, GW_OWNER), frmJubo()) << "no taskbar button";
+        EXPECT_NE(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
+        EXPECT_EQ(GetWindowLongPtrW(window, GWL_STYLE) & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME),
+                  0);
+        EXPECT_EQ(SendMessageW(window, WM_GETICON, ICON_SMALL, 0), 0);
+        SetWindowTextW(testing::FindChild(window, c.controlClass, c.designText), L"changed");
+        SendMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+        EXPECT_EQ(TopLevelWindowsCaptioned(c.caption), 0);
+        c.show();
+        EXPECT_NE(testing::FindChild(FindWindowW(nullptr, c.caption), c.controlClass, c.designText), nullptr);
+    }
+}
+
+// What a window paints in its client area (WM_PRINTCLIENT), in a bitmap.
+struct Painted {
+    explicit Painted(HWND window) {
+        GetClientRect(window, &client);
+        const HDC screen = GetDC(nullptr);
+        dc = CreateCompatibleDC(screen);
+        bitmap.reset(CreateCompatibleBitmap(screen, client.right, client.bottom));
+        ReleaseDC(nullptr, screen);
+        SelectObject(dc, bitmap.get());
+        SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
+    }
+    ~Painted() { DeleteDC(dc); }
+    RECT client{};
+    HDC dc = nullptr;
+    UniqueBitmap bitmap;
+};
+
+TEST_F(Program, TheRedPictureLiesTopLeftOverTheBackgroundColourAndShowsThroughTheTransparentLabel) {
+    const Painted painted(frmJubo());
+    const COLORREF background = GetSysColor(COLOR_MENUTEXT);
+    const int pictureBottom = MulDiv(323, WindowDpi(frmJubo()), 96);
+    int red = 0;
+    for (int x = 0; x < painted.client.right; ++x) {
+        const COLORREF p = GetPixel(painted.dc, x, pictureBottom / 2);
+        red += GetRValue(p) > GetGValue(p) + 32;
+        for (int y = pictureBottom; y < painted.client.bottom; ++y) {
+            ASSERT_EQ(GetPixel(painted.dc, x, y), background) << x << "," << y;
+        }
+    }
+    EXPECT_GT(red, painted.client.right / 10) << "the picture's red swirl";
+
+    // A short caption leaves the label's left third without letters: the picture shows there.
+    const HWND label = testing::FindChild(frmJubo(), L"Static", L"Options");
+    SetWindowTextW(label, L"O");
+    const Painted face(label);
+    const RECT at = testing::RectInParent(label);
+    for (int x = 0; x < face.client.right / 3; ++x) {
+        for (int y = 0; y < face.client.bottom; ++y) {
+            ASSERT_EQ(GetPixel(face.dc, x, y), GetPixel(painted.dc, at.left + x, at.top + y))
+                << x << "," << y;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace orv::win32
