@@ -45,6 +45,14 @@ Menu JuboPlayer::mnuListRclick() {
         .items = {
             {.name = "mnuListPlay", .caption = L"Play", .onClick = [this] { playback_.PlaySelectedEntry(); }},
             {.name = "mnuListPause", .caption = L"Pause", .onClick = [this] { playback_.Pause(); }},
+            {.name = "mnuRefresh",
+             .caption = L"Refresh",
+             .onClick =
+                 [this] {
+                     if (onRefresh) {
+                         onRefresh();
+                     }
+                 }},
         }};
 }
 

@@ -39,6 +39,8 @@ class JuboPlayer {
     AddDirWindow& frmAddDir() { return addDir_; }
     // The playlist's right-click menu.
     Menu mnuListRclick();
+    // Its "Refresh".
+    std::function<void()> onRefresh;
 
   private:
     void BindControls();

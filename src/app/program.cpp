@@ -21,6 +21,8 @@ JuboProgram::JuboProgram(const ProgramPorts& ports)
       tasp1_(chat_, ports.chatTimer),
       player_(*frmJubo_, ports.forms, ports.enginePanels, ports.folders, ports.dialogs, chatSender_,
               ports.later),
+      sources_(player_.List1(), frmJubo_->TextBoxNamed("Text1"), player_.frmAddDir(), ports.dialogs,
+               chatSender_, ports.files, ports.folders, ports.codePage),
       lifecycle_(ports.dialogs, chat_, frmJubo_->TextBoxNamed("Text3"), player_.DisableChatSends(), tasp1_,
                  ports.process) {
     // Closing (close box, system menu, Alt+F4), the end of the session and the window's destruction all
@@ -28,6 +30,30 @@ JuboProgram::JuboProgram(const ProgramPorts& ports)
     frmJubo_->onClose = [this] { lifecycle_.Form_Unload(); };
     frmJubo_->onSessionEnd = [this] { lifecycle_.Form_Unload(); };
     frmJubo_->onDestroy = [this] { lifecycle_.Form_Unload(); };
+    BindPlaylistSources();
+}
+
+Menu JuboProgram::addfile() {
+    return {
+        .name = "addfile",
+        .items = {
+            {.name = "mnuAddDir",
+             .caption = L"Directory",
+             .onClick = [this] { sources_.directory.ShowDialog(); }},
+            {.name = "mnuAddFile", .caption = L"File", .onClick = [this] { sources_.edits.AddFile(); }},
+            {.name = "mnuAddplaylist", .caption = L"Playlist", .onClick = [this] { sources_.files.Load(); }},
+        }};
+}
+
+void JuboProgram::BindPlaylistSources() {
+    player_.onRefresh = [this] { sources_.directory.Refresh(); };
+    const auto onClick = [this](const char* name, std::function<void()> handler) {
+        frmJubo_->PushButtonNamed(name).onClick = std::move(handler);
+    };
+    onClick("XPButton6", [this] { frmJubo_->PopUpMenu(addfile()); });
+    onClick("XPButton5", [this] { sources_.files.Save(); });
+    onClick("XPButton4", [this] { sources_.edits.RemoveFile(); });
+    onClick("XPButton3", [this] { sources_.edits.ClearPlaylist(); });
 }
 
 JuboProgram::~JuboProgram() {

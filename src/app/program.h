@@ -13,6 +13,7 @@
 #include "platform/process.h"
 #include "platform/timer.h"
 #include "player/chat_module_sender.h"
+#include "playlist/playlist_sources.h"
 
 namespace orv {
 
@@ -45,15 +46,20 @@ class JuboProgram {
     Form& frmJubo() { return *frmJubo_; }
     JuboPlayer& Player() { return player_; }
     tasp_aim_chat& tasp1() { return tasp1_; }
+    PlaylistSources& Sources() { return sources_; }
+    // The "Add" button's menu.
+    Menu addfile();
 
   private:
     static std::unique_ptr<Form> MakeMainWindow(FormFactory& forms);
+    void BindPlaylistSources();
 
     std::unique_ptr<Form> frmJubo_;
     Chat chat_;
     ChatModuleSender chatSender_;
     tasp_aim_chat tasp1_;
     JuboPlayer player_;
+    PlaylistSources sources_;
     JuboLifecycle lifecycle_;
 };
 

@@ -100,6 +100,7 @@ class Win32FormListBox : public Win32Control<FormListBox> {
     void AddItem(const Text& text) override { List().AddItem(text); }
     void RemoveItem(int index) override { List().RemoveItem(index); }
     void Clear() override { List().Clear(); }
+    void AddItems(const std::vector<Text>& texts) override { List().AddItems(texts); }
 
   private:
     Win32ListBox List() const { return Win32ListBox(Child()); }
@@ -134,6 +135,55 @@ class Win32FormListBox : public Win32Control<FormListBox> {
                 break;
         }
         return DefSubclassProc(child, message, wParam, lParam);
+    }
+};
+
+// The drive list over a drop-down list combo box.
+class Win32FormDriveList : public Win32Control<FormDriveList> {
+  public:
+    Win32FormDriveList(FormWindow& window, const ControlSpec& control) : Win32Control(window, control) {
+        window_.Controls().OnCommand(name_, [this](int notifyCode) {
+            if (notifyCode == CBN_SELCHANGE && onChange) {
+                const auto handler = onChange;
+                handler();
+            }
+        });
+    }
+
+    int Count() const override {
+        const LRESULT count = Send(CB_GETCOUNT, 0, 0);
+        return count < 0 ? 0 : static_cast<int>(count);
+    }
+    Text Item(int index) const override {
+        const LRESULT length = Send(CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+        if (length < 0) {
+            return {};
+        }
+        Text text(static_cast<std::size_t>(length) + 1, L'\0');
+        const LRESULT copied =
+            Send(CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+        text.resize(copied < 0 ? 0 : static_cast<std::size_t>(copied));
+        return text;
+    }
+    int ListIndex() const override {
+        const LRESULT selected = Send(CB_GETCURSEL, 0, 0);
+        return selected < 0 ? -1 : static_cast<int>(selected);
+    }
+    bool SetListIndex(int index) override {
+        if (Child() == nullptr || index < -1 || index >= Count()) {
+            return false;
+        }
+        Send(CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        return true;
+    }
+    void AddItem(const Text& text) override { Send(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())); }
+    void RemoveItem(int index) override { Send(CB_DELETESTRING, static_cast<WPARAM>(index), 0); }
+    void Clear() override { Send(CB_RESETCONTENT, 0, 0); }
+
+  private:
+    LRESULT Send(UINT message, WPARAM wParam, LPARAM lParam) const {
+        const HWND child = Child();
+        return child != nullptr ? SendMessageW(child, message, wParam, lParam) : CB_ERR;
     }
 };
 
@@ -194,10 +244,11 @@ std::unique_ptr<FormControl> MakeFormControl(FormWindow& window, const ControlSp
             return std::make_unique<Win32FormOptionButton>(window, control);
         case ControlKind::PushButton:
             return std::make_unique<Win32FormPushButton>(window, control);
+        case ControlKind::DriveList:
+            return std::make_unique<Win32FormDriveList>(window, control);
         case ControlKind::Label:
         case ControlKind::Line:
         case ControlKind::Panel:
-        case ControlKind::DriveList:
             break;
     }
     return std::make_unique<Win32FormPlainControl>(window, control);

@@ -37,6 +37,26 @@ void Win32ListBox::AddItem(const Text& text) {
     SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
+void Win32ListBox::AddItems(const std::vector<Text>& texts) {
+    if (texts.size() < 2) {
+        ListBox::AddItems(texts);
+        return;
+    }
+    const HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+    std::size_t characters = 0;
+    for (const Text& text : texts) {
+        characters += (text.size() + 1) * sizeof(wchar_t);
+    }
+    SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(list_, LB_INITSTORAGE, texts.size(), static_cast<LPARAM>(characters));
+    for (const Text& text : texts) {
+        AddItem(text);
+    }
+    SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list_, nullptr, TRUE);
+    SetCursor(previous);
+}
+
 void Win32ListBox::RemoveItem(int index) {
     SendMessageW(list_, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
 }

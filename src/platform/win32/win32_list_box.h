@@ -17,6 +17,8 @@ class Win32ListBox : public ListBox {
     void AddItem(const Text& text) override;
     void RemoveItem(int index) override;
     void Clear() override;
+    // With the drawing off and the storage reserved, under a wait cursor.
+    void AddItems(const std::vector<Text>& texts) override;
 
   private:
     HWND list_;
