@@ -32,6 +32,16 @@ class ListBox {
             AddItem(text);
         }
     }
+    // Every entry, in order.
+    virtual std::vector<Text> Items() const {
+        std::vector<Text> items;
+        const int count = Count();
+        items.reserve(static_cast<std::size_t>(count));
+        for (int i = 0; i < count; ++i) {
+            items.push_back(Item(i));
+        }
+        return items;
+    }
     // The selected entry's text; empty when nothing is selected.
     Text SelectedText() const {
         const int i = ListIndex();

@@ -12,10 +12,6 @@ namespace {
 
 const AnsiText kByteOrderMark = "\xEF\xBB\xBF";
 
-bool FitsCodePage(const Text& text, const CodePage& codePage) {
-    return codePage.FromAnsi(codePage.ToAnsi(text)) == text;
-}
-
 Text Upper(Text text) {
     std::transform(text.begin(), text.end(), text.begin(),
                    [](wchar_t c) { return static_cast<wchar_t>(std::towupper(c)); });
@@ -39,14 +35,22 @@ bool IsDeviceName(const Text& name) {
 }  // namespace
 
 AnsiText ListFileBytes(const std::vector<Text>& entries, const CodePage& codePage) {
-    const bool ansi = std::all_of(entries.begin(), entries.end(),
-                                  [&](const Text& entry) { return FitsCodePage(entry, codePage); });
-    AnsiText bytes = ansi ? AnsiText{} : kByteOrderMark;
+    std::size_t size = 0;
     for (const Text& entry : entries) {
-        bytes += ansi ? codePage.ToAnsi(entry) : ToUtf8(entry);
-        bytes += "\r\n";
+        size += entry.size() + 2;
     }
-    return bytes;
+    Text lines;
+    lines.reserve(size);
+    for (const Text& entry : entries) {
+        lines += entry;
+        lines += L"\r\n";
+    }
+    // One conversion for the whole list: when it comes back unchanged, every entry fits the code page.
+    AnsiText ansi = codePage.ToAnsi(lines);
+    if (codePage.FromAnsi(ansi) == lines) {
+        return ansi;
+    }
+    return kByteOrderMark + ToUtf8(lines);
 }
 
 std::vector<Text> ListFileEntries(const AnsiText& bytes, const CodePage& codePage) {

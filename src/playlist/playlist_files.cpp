@@ -23,11 +23,7 @@ void PlaylistFiles::Save() {
             L"Error", MessageIcon::None);
         return;
     }
-    std::vector<Text> entries;
-    entries.reserve(static_cast<std::size_t>(List1_.Count()));
-    for (int i = 0; i < List1_.Count(); ++i) {
-        entries.push_back(List1_.Item(i));
-    }
+    const std::vector<Text> entries = List1_.Items();
     const Text path = folders_.ProgramFolder() + L"\\" + *name + L".mlt";
     if (!files_.Replace(path, ListFileBytes(entries, codePage_))) {
         dialogs_.ShowMessage(L"The list was not saved: " + path + L" could not be written.", L"Error",

@@ -189,7 +189,7 @@ TEST_F(MainWindowPlayer, TheRightButtonOpensThePlaylistMenuAndLeavesTheSelection
     player->List1().SetListIndex(0);
     MouseOnList(WM_RBUTTONDOWN, PointOnEntry(2));
     EXPECT_TRUE(menuWatch.seen);
-    EXPECT_EQ(menuWatch.items, (std::vector<std::wstring>{L"Play", L"Pause"}));
+    EXPECT_EQ(menuWatch.items, (std::vector<std::wstring>{L"Play", L"Pause", L"Refresh"}));
     EXPECT_EQ(player->List1().ListIndex(), 0);
 }
 

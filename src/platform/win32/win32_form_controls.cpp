@@ -11,8 +11,6 @@ namespace orv::win32 {
 
 namespace {
 
-constexpr UINT_PTR kMouseSubclassId = 0x4D44;  // "MD"
-
 // What every kind has: the caption is the window text, the rest comes from FormControls. A control whose
 // window is gone (the window was closed) reads empty and ignores changes.
 template <typename Interface>
@@ -82,14 +80,17 @@ class Win32FormListBox : public Win32Control<FormListBox> {
                 handler();
             }
         });
+        // A plain window-procedure subclass: the common controls' subclassing looks up a window property at
+        // every message, which costs a server round trip under Wine and makes long lists slow.
         if (const HWND child = Child()) {
-            SetWindowSubclass(child, &Win32FormListBox::MouseProcedure, kMouseSubclassId,
-                              reinterpret_cast<DWORD_PTR>(this));
+            SetWindowLongPtrW(child, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+            listProcedure_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+                child, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Win32FormListBox::MouseProcedure)));
         }
     }
     ~Win32FormListBox() override {
         if (const HWND child = Child()) {
-            RemoveWindowSubclass(child, &Win32FormListBox::MouseProcedure, kMouseSubclassId);
+            Unhook(child);
         }
     }
 
@@ -101,6 +102,7 @@ class Win32FormListBox : public Win32Control<FormListBox> {
     void RemoveItem(int index) override { List().RemoveItem(index); }
     void Clear() override { List().Clear(); }
     void AddItems(const std::vector<Text>& texts) override { List().AddItems(texts); }
+    std::vector<Text> Items() const override { return List().Items(); }
 
   private:
     Win32ListBox List() const { return Win32ListBox(Child()); }
@@ -112,12 +114,22 @@ class Win32FormListBox : public Win32Control<FormListBox> {
         }
     }
 
-    static LRESULT CALLBACK MouseProcedure(HWND child, UINT message, WPARAM wParam, LPARAM lParam,
-                                           UINT_PTR id, DWORD_PTR self) {
-        auto* list = reinterpret_cast<Win32FormListBox*>(self);
+    void Unhook(HWND child) {
+        if (listProcedure_ != nullptr) {
+            SetWindowLongPtrW(child, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(listProcedure_));
+            SetWindowLongPtrW(child, GWLP_USERDATA, 0);
+        }
+    }
+
+    static LRESULT CALLBACK MouseProcedure(HWND child, UINT message, WPARAM wParam, LPARAM lParam) {
+        auto* list = reinterpret_cast<Win32FormListBox*>(GetWindowLongPtrW(child, GWLP_USERDATA));
+        if (list == nullptr) {
+            return DefWindowProcW(child, message, wParam, lParam);
+        }
+        const WNDPROC original = list->listProcedure_;
         switch (message) {
             case WM_NCDESTROY:
-                RemoveWindowSubclass(child, &Win32FormListBox::MouseProcedure, id);
+                list->Unhook(child);
                 break;
             case WM_RBUTTONDOWN:
                 // The right button leaves the selection as it was.
@@ -125,7 +137,7 @@ class Win32FormListBox : public Win32Control<FormListBox> {
                 return 0;
             case WM_LBUTTONDOWN:
             case WM_MBUTTONDOWN: {
-                const LRESULT result = DefSubclassProc(child, message, wParam, lParam);
+                const LRESULT result = CallWindowProcW(original, child, message, wParam, lParam);
                 RunBehindBarrier([&] {
                     list->MouseDown(message == WM_LBUTTONDOWN ? MouseButton::Left : MouseButton::Middle);
                 });
@@ -134,8 +146,10 @@ class Win32FormListBox : public Win32Control<FormListBox> {
             default:
                 break;
         }
-        return DefSubclassProc(child, message, wParam, lParam);
+        return CallWindowProcW(original, child, message, wParam, lParam);
     }
+
+    WNDPROC listProcedure_ = nullptr;
 };
 
 // The drive list over a drop-down list combo box.

@@ -19,6 +19,7 @@ class Win32ListBox : public ListBox {
     void Clear() override;
     // With the drawing off and the storage reserved, under a wait cursor.
     void AddItems(const std::vector<Text>& texts) override;
+    std::vector<Text> Items() const override;
 
   private:
     HWND list_;
