@@ -3,6 +3,9 @@
 #include <stdexcept>
 
 #include "app/main_window_layout.h"
+#include "player/chat_sends_layout.h"
+#include "shell/add_dir_layout.h"
+#include "shell/credits_layout.h"
 
 namespace orv {
 
@@ -24,7 +27,12 @@ JuboProgram::JuboProgram(const ProgramPorts& ports)
       sources_(player_.List1(), frmJubo_->TextBoxNamed("Text1"), player_.frmAddDir(), ports.dialogs,
                chatSender_, ports.files, ports.folders, ports.codePage),
       lifecycle_(ports.dialogs, chat_, frmJubo_->TextBoxNamed("Text3"), player_.DisableChatSends(), tasp1_,
-                 ports.process) {
+                 ports.process),
+      form2_(ports.forms, CreditsWindowSpec(), frmJubo_.get(), nullptr),
+      form3_(ports.forms, *frmJubo_, SkinTargetsOf(), pictures_) {
+    // The red scheme is the start-up appearance.
+    frmJubo_->SetBackPicture(pictures_.Of(kStartUpSkinAccent));
+    frmJubo_->PushButtonNamed("XPButton13").onClick = [this] { form3_.Show(); };
     // Closing (close box, system menu, Alt+F4), the end of the session and the window's destruction all
     // unload the program; the first of them ends the process.
     frmJubo_->onClose = [this] { lifecycle_.Form_Unload(); };
@@ -61,6 +69,15 @@ JuboProgram::~JuboProgram() {
     frmJubo_->onClose = nullptr;
     frmJubo_->onSessionEnd = nullptr;
     frmJubo_->onDestroy = nullptr;
+}
+
+SkinTargets JuboProgram::SkinTargetsOf() {
+    return {.frmJubo = {[this]() -> Form& { return *frmJubo_; }, MainWindowSpec()},
+            .MediaPlayer1 = player_.MediaPlayer1(),
+            .frmAddDir = {[this]() -> Form& { return player_.frmAddDir().Window(); }, AddDirWindowSpec()},
+            .frmChatSends = {[this]() -> Form& { return player_.frmChatSends().Window(); },
+                             ChatSendsWindowSpec()},
+            .Form2 = {[this]() -> Form& { return form2_.Get(); }, CreditsWindowSpec()}};
 }
 
 void JuboProgram::Start() {

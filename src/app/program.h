@@ -1,6 +1,7 @@
 #pragma once
 // The program as its parts make it up: the main window frmJubo with its player, the chat module and the chat
-// scanner, start-up and shutdown. Everything outside comes in through the ports.
+// scanner, the skin chooser and the credits window, start-up and shutdown. Everything outside comes in
+// through the ports.
 #include <memory>
 
 #include "aim/chat.h"
@@ -12,8 +13,11 @@
 #include "platform/files.h"
 #include "platform/process.h"
 #include "platform/timer.h"
+#include "platform/single_form.h"
 #include "player/chat_module_sender.h"
 #include "playlist/playlist_sources.h"
+#include "shell/skin_pictures.h"
+#include "shell/skins.h"
 
 namespace orv {
 
@@ -49,10 +53,14 @@ class JuboProgram {
     PlaylistSources& Sources() { return sources_; }
     // The "Add" button's menu.
     Menu addfile();
+    SkinChooser& Form3() { return form3_; }
+    // The credits window, made hidden the first time it is reached.
+    SingleForm& Form2() { return form2_; }
 
   private:
     static std::unique_ptr<Form> MakeMainWindow(FormFactory& forms);
     void BindPlaylistSources();
+    SkinTargets SkinTargetsOf();
 
     std::unique_ptr<Form> frmJubo_;
     Chat chat_;
@@ -61,6 +69,9 @@ class JuboProgram {
     JuboPlayer player_;
     PlaylistSources sources_;
     JuboLifecycle lifecycle_;
+    SkinPictures pictures_;
+    SingleForm form2_;
+    SkinChooser form3_;
 };
 
 }  // namespace orv

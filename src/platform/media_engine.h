@@ -9,7 +9,7 @@
 namespace orv {
 
 class MediaEngine {
-public:
+  public:
     virtual ~MediaEngine() = default;
 
     // Replaces the current file and opens it; a file that opens raises onNewStream once.
@@ -31,7 +31,9 @@ public:
     virtual std::int32_t Volume() const = 0;
     virtual void SetVolume(std::int32_t volume) = 0;
 
+    // The colour of the text on the engine's panel display; kDisplayColourAtStart until it is set.
     virtual void SetDisplayColour(OleColour colour) = 0;
+    static constexpr OleColour kDisplayColourAtStart = OleColour::Hex(0xC00000);
 
     // Events, delivered on the user-interface thread.
     std::function<void(std::int32_t result)> onEndOfStream;

@@ -9,13 +9,19 @@
 #include <string>
 #include <vector>
 
+#include "fakes/fake_colour_log.h"
 #include "fakes/fake_controls.h"
 #include "platform/form.h"
 
 namespace orv::testing {
 
+// The window and name of a fake control, for the colour log.
+struct FakeControlPath {
+    std::string path;
+};
+
 template <typename Interface>
-class FakeControl : public Interface {
+class FakeControl : public Interface, public FakeControlPath {
   public:
     explicit FakeControl(const ControlSpec& control)
         : kind(control.kind),
@@ -30,9 +36,15 @@ class FakeControl : public Interface {
     bool Enabled() const override { return enabled; }
     void SetEnabled(bool value) override { enabled = value; }
     OleColour ForeColour() const override { return fore; }
-    void SetForeColour(OleColour colour) override { fore = colour; }
+    void SetForeColour(OleColour colour) override {
+        NoteColour(path + " fore");
+        fore = colour;
+    }
     OleColour BackColour() const override { return back; }
-    void SetBackColour(OleColour colour) override { back = colour; }
+    void SetBackColour(OleColour colour) override {
+        NoteColour(path + " back");
+        back = colour;
+    }
 
     ControlKind kind;
     Text caption;
@@ -101,7 +113,9 @@ class FakeForm : public Form {
                       std::vector<FakeForm*>* living = nullptr)
         : owner(ownerForm), backColour(layout.back), name_(layout.name), living_(living) {
         for (const ControlSpec& control : layout.controls) {
-            AddControl(control.name, Make(control));
+            std::unique_ptr<FormControl> made = Make(control);
+            dynamic_cast<FakeControlPath&>(*made).path = name_ + "." + control.name;
+            AddControl(control.name, std::move(made));
         }
         if (living_ != nullptr) {
             living_->push_back(this);
@@ -126,7 +140,10 @@ class FakeForm : public Form {
     OleColour BackColour() const override { return backColour; }
     void SetBackColour(OleColour colour) override { backColour = colour; }
     SharedPicture BackPicture() const override { return picture; }
-    void SetBackPicture(SharedPicture value) override { picture = std::move(value); }
+    void SetBackPicture(SharedPicture value) override {
+        NoteColour(name_ + " picture");
+        picture = std::move(value);
+    }
     void PopUpMenu(const Menu& menu) override { openMenu = menu; }
 
     // The user's part. Presses the button; false when it takes no press (disabled, or the window is gone).

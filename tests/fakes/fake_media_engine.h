@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "fakes/fake_colour_log.h"
 #include "platform/media_engine.h"
 
 namespace orv::testing {
@@ -37,7 +38,10 @@ class FakeMediaEngine : public MediaEngine {
         calls.push_back(L"SetVolume " + std::to_wstring(volume));
         volume_ = volume;
     }
-    void SetDisplayColour(OleColour colour) override { displayColour = colour; }
+    void SetDisplayColour(OleColour colour) override {
+        NoteColour("engine display");
+        displayColour = colour;
+    }
 
     // The current file has played to its end.
     void FireEndOfStream(std::int32_t result = 0) {

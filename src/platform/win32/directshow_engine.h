@@ -81,7 +81,7 @@ class DirectShowEngine final : public MediaEngine {
     Text fileName_;
     std::int32_t volume_ = kFullVolume;
     bool mute_ = false;
-    OleColour displayColour_ = OleColour::Hex(0xC00000);
+    OleColour displayColour_ = kDisplayColourAtStart;
     PlaybackState state_ = PlaybackState::NoFile;
 
     Microsoft::WRL::ComPtr<IGraphBuilder> graph_;
