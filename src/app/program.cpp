@@ -24,13 +24,21 @@ JuboProgram::JuboProgram(const ProgramPorts& ports)
       tasp1_(chat_, ports.chatTimer),
       player_(*frmJubo_, ports.forms, ports.enginePanels, ports.folders, ports.dialogs, chatSender_,
               ports.later),
+      sources_(player_.List1(), frmJubo_->TextBoxNamed("Text1"), player_.frmAddDir(), ports.dialogs,
+               chatSender_, ports.files, ports.folders, ports.codePage),
       lifecycle_(ports.dialogs, chat_, frmJubo_->TextBoxNamed("Text3"), player_.DisableChatSends(), tasp1_,
                  ports.process),
       form1_(ports.forms, frmJubo_.get(), tasp1_, chat_),
       form2_(ports.forms, CreditsWindowSpec(), frmJubo_.get(), nullptr),
       form3_(ports.forms, *frmJubo_, SkinTargetsOf(), pictures_),
       menus_(*frmJubo_, player_,
-             {.Form1 = form1_.Form1(), .Form2 = form2_, .showForm3 = [this] { form3_.Show(); }},
+             {.Form1 = form1_.Form1(),
+              .Form2 = form2_,
+              .showForm3 = [this] { form3_.Show(); },
+              .showAddDir = [this] { sources_.directory.ShowDialog(); },
+              .addFile = [this] { sources_.edits.AddFile(); },
+              .loadPlaylist = [this] { sources_.files.Load(); },
+              .refresh = [this] { sources_.directory.Refresh(); }},
              ports.process),
       commands_(ChatCommandTargetsOf(ports.process)) {
     // The red scheme is the start-up appearance.
@@ -44,6 +52,16 @@ JuboProgram::JuboProgram(const ProgramPorts& ports)
     frmJubo_->onClose = [this] { lifecycle_.Form_Unload(); };
     frmJubo_->onSessionEnd = [this] { lifecycle_.Form_Unload(); };
     frmJubo_->onDestroy = [this] { lifecycle_.Form_Unload(); };
+    BindPlaylistSources();
+}
+
+void JuboProgram::BindPlaylistSources() {
+    const auto onClick = [this](const char* name, std::function<void()> handler) {
+        frmJubo_->PushButtonNamed(name).onClick = std::move(handler);
+    };
+    onClick("XPButton5", [this] { sources_.files.Save(); });
+    onClick("XPButton4", [this] { sources_.edits.RemoveFile(); });
+    onClick("XPButton3", [this] { sources_.edits.ClearPlaylist(); });
 }
 
 JuboProgram::~JuboProgram() {
@@ -73,8 +91,7 @@ ChatCommandTargets JuboProgram::ChatCommandTargetsOf(Process& process) {
             .Text3 = frmJubo_->TextBoxNamed("Text3"),
             .frmChatSends = player_.frmChatSends(),
             .process = process,
-            // The playlist's Refresh is bound here once the playlist sources are part of the program.
-            .refresh = nullptr,
+            .refresh = [this] { sources_.directory.Refresh(); },
             .minimizeToTray = [this] { MinimizeToTray(); }};
 }
 

@@ -18,6 +18,7 @@
 #include "platform/single_form.h"
 #include "platform/timer.h"
 #include "player/chat_module_sender.h"
+#include "playlist/playlist_sources.h"
 #include "shell/skin_pictures.h"
 #include "shell/skins.h"
 
@@ -52,6 +53,7 @@ class JuboProgram {
     Form& frmJubo() { return *frmJubo_; }
     JuboPlayer& Player() { return player_; }
     tasp_aim_chat& tasp1() { return tasp1_; }
+    PlaylistSources& Sources() { return sources_; }
     SkinChooser& Form3() { return form3_; }
     // The chat-command settings and the credits, made hidden the first time they are reached.
     CcomsWindow& Form1() { return form1_; }
@@ -60,6 +62,7 @@ class JuboProgram {
 
   private:
     static std::unique_ptr<Form> MakeMainWindow(FormFactory& forms);
+    void BindPlaylistSources();
     SkinTargets SkinTargetsOf();
     ChatCommandTargets ChatCommandTargetsOf(Process& process);
     void MinimizeToTray();
@@ -69,6 +72,7 @@ class JuboProgram {
     ChatModuleSender chatSender_;
     tasp_aim_chat tasp1_;
     JuboPlayer player_;
+    PlaylistSources sources_;
     JuboLifecycle lifecycle_;
     SkinPictures pictures_;
     CcomsWindow form1_;

@@ -50,6 +50,13 @@ class FormListBox : public FormControl, public ListBox {
     std::function<void(MouseButton button)> onMouseDown;
 };
 
+// A drop-down list of entries with one chosen (the drive list). onChange runs when the user chooses another
+// entry; the program's own SetListIndex raises nothing.
+class FormDriveList : public FormControl, public ListBox {
+  public:
+    std::function<void()> onChange;
+};
+
 // 0 clear, 1 ticked, 2 grayed. The user's click ticks a clear or grayed box and clears a ticked one.
 class FormCheckBox : public FormControl, public CheckBox {};
 
@@ -86,6 +93,7 @@ class Form {
     FormControl& ControlNamed(std::string_view name) const;
     FormTextBox& TextBoxNamed(std::string_view name) const;
     FormListBox& ListBoxNamed(std::string_view name) const;
+    FormDriveList& DriveListNamed(std::string_view name) const;
     FormCheckBox& CheckBoxNamed(std::string_view name) const;
     FormOptionButton& OptionButtonNamed(std::string_view name) const;
     FormPushButton& PushButtonNamed(std::string_view name) const;

@@ -81,6 +81,20 @@ class FakeFormTextBox : public FakeControl<FormTextBox> {
     }
 };
 
+class FakeFormDriveList : public FakeControl<FormDriveList> {
+  public:
+    using FakeControl::FakeControl;
+    int Count() const override { return list.Count(); }
+    Text Item(int index) const override { return list.Item(index); }
+    int ListIndex() const override { return list.ListIndex(); }
+    bool SetListIndex(int index) override { return list.SetListIndex(index); }
+    void AddItem(const Text& text) override { list.AddItem(text); }
+    void RemoveItem(int index) override { list.RemoveItem(index); }
+    void Clear() override { list.Clear(); }
+
+    FakeListBox list;
+};
+
 class FakeFormCheckBox : public FakeControl<FormCheckBox> {
   public:
     explicit FakeFormCheckBox(const ControlSpec& control)
@@ -167,6 +181,19 @@ class FakeForm : public Form {
             handler();
         }
     }
+    // Chooses the entry of a drive list, as the user does.
+    void Choose(std::string_view driveList, int index) {
+        FormDriveList& list = DriveListNamed(driveList);
+        if (list.SetListIndex(index) && list.onChange) {
+            const auto handler = list.onChange;
+            handler();
+        }
+    }
+    // Selects the list's entry and double-clicks it.
+    void DoubleClickItem(std::string_view list, int index) {
+        ListBoxNamed(list).SetListIndex(index);
+        DoubleClick(list);
+    }
     void MouseDown(std::string_view list, MouseButton button) {
         if (const auto handler = ListBoxNamed(list).onMouseDown) {
             handler(button);
@@ -230,6 +257,8 @@ class FakeForm : public Form {
                 return std::make_unique<FakeFormListBox>(control);
             case ControlKind::CheckBox:
                 return std::make_unique<FakeFormCheckBox>(control);
+            case ControlKind::DriveList:
+                return std::make_unique<FakeFormDriveList>(control);
             case ControlKind::OptionButton:
                 optionNames_.push_back(control.name);
                 return std::make_unique<FakeFormOptionButton>(control, *this);
