@@ -59,13 +59,13 @@ MainWindowMenus::BindingTable MainWindowMenus::MakeBindingTable(JuboPlayer& play
     Playback& playback = player.Player();
     Navigation& navigation = player.Navigator();
     AddDirWindow& addDir = player.frmAddDir();
-    const auto showAddDir = [&addDir] { addDir.Window().Show(); };
-    // Items bound to nothing act later: adding files and playlists, refreshing, minimising and restoring
-    // each get their handler here.
+    const std::function<void()> showAddDir =
+        windows.showAddDir ? windows.showAddDir : [&addDir] { addDir.Window().Show(); };
+    // Items bound to nothing act later: minimising and restoring get their handlers here.
     return {
         {"mnuAddDir", showAddDir},
-        {"mnuAddFile", nullptr},
-        {"mnuAddplaylist", nullptr},
+        {"mnuAddFile", windows.addFile},
+        {"mnuAddplaylist", windows.loadPlaylist},
         {"mnuMinTask", nullptr},
         {"mnuMinTray", nullptr},
         {"mnuNextSong", [&navigation] { navigation.Step(kTrayNextSong); }},
@@ -75,8 +75,8 @@ MainWindowMenus::BindingTable MainWindowMenus::MakeBindingTable(JuboPlayer& play
         {"mnuMute", [&playback] { playback.Mute(); }},
         {"mnuUnmute", [&playback] { playback.Unmute(); }},
         {"mnuSysAddDir", showAddDir},
-        {"mnuSysAddFile", nullptr},
-        {"mnuSysAddPL", nullptr},
+        {"mnuSysAddFile", windows.addFile},
+        {"mnuSysAddPL", windows.loadPlaylist},
         {"mnuCredits", [&form2 = windows.Form2] { form2.Show(); }},
         // At once: no unloaded announcement, no other handler.
         {"mnuClose", [&process] { process.EndNow(); }},
@@ -85,7 +85,7 @@ MainWindowMenus::BindingTable MainWindowMenus::MakeBindingTable(JuboPlayer& play
         {"mnuSkins", windows.showForm3},
         {"mnuListPlay", [&playback] { playback.PlaySelectedEntry(); }},
         {"mnuListPause", [&playback] { playback.Pause(); }},
-        {"mnuRefresh", nullptr},
+        {"mnuRefresh", windows.refresh},
     };
 }
 

@@ -27,6 +27,12 @@ class MainWindowMenus {
         SingleForm& Form2;  // "Credits"
         // Shows the skin chooser Form3; empty while the program has none.
         std::function<void()> showForm3;
+        // The playlist sources' operations; an empty one leaves its items doing nothing. Without showAddDir,
+        // "Directory" shows frmAddDir as it is.
+        std::function<void()> showAddDir;    // frmAddDir, to load a folder
+        std::function<void()> addFile;       // one song through the Open dialog
+        std::function<void()> loadPlaylist;  // a ".mlt" list through the Open dialog
+        std::function<void()> refresh;       // the playlist again from the folder listing
     };
 
     // Binds the opening buttons and List1's right button on frmJubo.

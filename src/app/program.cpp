@@ -5,7 +5,6 @@
 #include "app/main_window_layout.h"
 #include "player/chat_sends_layout.h"
 #include "shell/add_dir_layout.h"
-#include "shell/ccoms_layout.h"
 #include "shell/credits_layout.h"
 
 namespace orv {
@@ -25,24 +24,48 @@ JuboProgram::JuboProgram(const ProgramPorts& ports)
       tasp1_(chat_, ports.chatTimer),
       player_(*frmJubo_, ports.forms, ports.enginePanels, ports.folders, ports.dialogs, chatSender_,
               ports.later),
+      sources_(player_.List1(), frmJubo_->TextBoxNamed("Text1"), player_.frmAddDir(), ports.dialogs,
+               chatSender_, ports.files, ports.folders, ports.codePage),
       lifecycle_(ports.dialogs, chat_, frmJubo_->TextBoxNamed("Text3"), player_.DisableChatSends(), tasp1_,
                  ports.process),
-      form1_(ports.forms, CcomsWindowSpec(), frmJubo_.get(), nullptr),
+      form1_(ports.forms, frmJubo_.get(), tasp1_, chat_),
       form2_(ports.forms, CreditsWindowSpec(), frmJubo_.get(), nullptr),
       form3_(ports.forms, *frmJubo_, SkinTargetsOf(), pictures_),
-      menus_(*frmJubo_, player_, {.Form1 = form1_, .Form2 = form2_, .showForm3 = [this] { form3_.Show(); }},
-             ports.process) {
+      menus_(*frmJubo_, player_,
+             {.Form1 = form1_.Form1(),
+              .Form2 = form2_,
+              .showForm3 = [this] { form3_.Show(); },
+              .showAddDir = [this] { sources_.directory.ShowDialog(); },
+              .addFile = [this] { sources_.edits.AddFile(); },
+              .loadPlaylist = [this] { sources_.files.Load(); },
+              .refresh = [this] { sources_.directory.Refresh(); }},
+             ports.process),
+      commands_(ChatCommandTargetsOf(ports.process)) {
     // The red scheme is the start-up appearance.
     frmJubo_->SetBackPicture(pictures_.Of(kStartUpSkinAccent));
     frmJubo_->PushButtonNamed("XPButton13").onClick = [this] { form3_.Show(); };
+    tasp1_.aimchatscan = [this](Text& Who, Text& Message, Text& aim_datesaid) {
+        commands_.tasp1_aimchatscan(Who, Message, aim_datesaid);
+    };
     // Closing (close box, system menu, Alt+F4), the end of the session and the window's destruction all
     // unload the program; the first of them ends the process.
     frmJubo_->onClose = [this] { lifecycle_.Form_Unload(); };
     frmJubo_->onSessionEnd = [this] { lifecycle_.Form_Unload(); };
     frmJubo_->onDestroy = [this] { lifecycle_.Form_Unload(); };
+    BindPlaylistSources();
+}
+
+void JuboProgram::BindPlaylistSources() {
+    const auto onClick = [this](const char* name, std::function<void()> handler) {
+        frmJubo_->PushButtonNamed(name).onClick = std::move(handler);
+    };
+    onClick("XPButton5", [this] { sources_.files.Save(); });
+    onClick("XPButton4", [this] { sources_.edits.RemoveFile(); });
+    onClick("XPButton3", [this] { sources_.edits.ClearPlaylist(); });
 }
 
 JuboProgram::~JuboProgram() {
+    tasp1_.aimchatscan = nullptr;
     // Taking the program apart is not the user's shutdown.
     frmJubo_->onClose = nullptr;
     frmJubo_->onSessionEnd = nullptr;
@@ -56,6 +79,31 @@ SkinTargets JuboProgram::SkinTargetsOf() {
             .frmChatSends = {[this]() -> Form& { return player_.frmChatSends().Window(); },
                              ChatSendsWindowSpec()},
             .Form2 = {[this]() -> Form& { return form2_.Get(); }, CreditsWindowSpec()}};
+}
+
+ChatCommandTargets JuboProgram::ChatCommandTargetsOf(Process& process) {
+    return {.Form1 = form1_,
+            .chat = chat_,
+            .navigation = player_.Navigator(),
+            .MediaPlayer1 = player_.MediaPlayer1(),
+            .List1 = player_.List1(),
+            .Text1 = frmJubo_->TextBoxNamed("Text1"),
+            .Text3 = frmJubo_->TextBoxNamed("Text3"),
+            .frmChatSends = player_.frmChatSends(),
+            .process = process,
+            .refresh = [this] { sources_.directory.Refresh(); },
+            .minimizeToTray = [this] { MinimizeToTray(); }};
+}
+
+// The main window and the auxiliary windows hidden, in this order, those not made yet made hidden; the skin
+// chooser stays as it is. The tray icon that stands in for the main window is put up first, once the program
+// has one.
+void JuboProgram::MinimizeToTray() {
+    frmJubo_->Hide();
+    player_.frmAddDir().Window().Hide();
+    player_.frmChatSends().Window().Hide();
+    form1_.Window().Hide();
+    form2_.Get().Hide();
 }
 
 void JuboProgram::Start() {

@@ -1,7 +1,7 @@
 #pragma once
 // The program as its parts make it up: the main window frmJubo with its background, player and menus, the
-// windows Form1 ("Ccoms"), Form2 ("Credits") and the skin chooser, the chat module and the chat scanner,
-// start-up and shutdown. Everything outside comes in through the ports.
+// windows Form1 ("Ccoms"), Form2 ("Credits") and the skin chooser, the chat module, the chat scanner and the
+// chat commands, start-up and shutdown. Everything outside comes in through the ports.
 #include <memory>
 
 #include "aim/chat.h"
@@ -9,6 +9,8 @@
 #include "app/jubo_player.h"
 #include "app/main_window_menus.h"
 #include "app/startup.h"
+#include "commands/ccoms_window.h"
+#include "commands/chat_commands.h"
 #include "platform/chat_windows.h"
 #include "platform/code_page.h"
 #include "platform/files.h"
@@ -16,6 +18,7 @@
 #include "platform/single_form.h"
 #include "platform/timer.h"
 #include "player/chat_module_sender.h"
+#include "playlist/playlist_sources.h"
 #include "shell/skin_pictures.h"
 #include "shell/skins.h"
 
@@ -50,27 +53,33 @@ class JuboProgram {
     Form& frmJubo() { return *frmJubo_; }
     JuboPlayer& Player() { return player_; }
     tasp_aim_chat& tasp1() { return tasp1_; }
+    PlaylistSources& Sources() { return sources_; }
     SkinChooser& Form3() { return form3_; }
-    // The settings and credits windows, made hidden the first time they are reached.
-    SingleForm& Form1() { return form1_; }
+    // The chat-command settings and the credits, made hidden the first time they are reached.
+    CcomsWindow& Form1() { return form1_; }
     SingleForm& Form2() { return form2_; }
     MainWindowMenus& Menus() { return menus_; }
 
   private:
     static std::unique_ptr<Form> MakeMainWindow(FormFactory& forms);
+    void BindPlaylistSources();
     SkinTargets SkinTargetsOf();
+    ChatCommandTargets ChatCommandTargetsOf(Process& process);
+    void MinimizeToTray();
 
     std::unique_ptr<Form> frmJubo_;
     Chat chat_;
     ChatModuleSender chatSender_;
     tasp_aim_chat tasp1_;
     JuboPlayer player_;
+    PlaylistSources sources_;
     JuboLifecycle lifecycle_;
     SkinPictures pictures_;
-    SingleForm form1_;
+    CcomsWindow form1_;
     SingleForm form2_;
     SkinChooser form3_;
     MainWindowMenus menus_;
+    ChatCommands commands_;
 };
 
 }  // namespace orv

@@ -6,14 +6,11 @@
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/process.h"
+#include "player/program_texts.h"
 
 namespace orv {
 
-// The product's web address, named in the loaded announcement and in the information reply.
-inline const Text kWebAddress = L"orvjubo.net";
-
 Text LoadedAnnouncement(const Text& userName);
-inline const Text kUnloadedAnnouncement = L"Orv Jubo - Unloaded.";
 
 class JuboLifecycle {
   public:

@@ -8,13 +8,29 @@ namespace orv {
 
 enum class MessageIcon { None, Exclamation };
 
+// An Open dialog: its title, its option flags (OFN_* values) and its filter, "label|pattern" pairs joined
+// with "|". It starts with an empty file name and the first filter chosen.
+struct OpenFileRequest {
+    Text title;
+    unsigned flags = 0;
+    Text filter;
+};
+
+// What the Open dialog gives back: the chosen file's full path and its bare name; both empty on cancel.
+struct OpenFileChoice {
+    Text fileName;
+    Text fileTitle;
+};
+
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
     // A message box with an OK button only.
     virtual void ShowMessage(const Text& text, const Text& title, MessageIcon icon) = 0;
     // An input box with one line of input, OK and Cancel. Cancel (or closing it) yields nothing.
     virtual std::optional<Text> AskText(const Text& prompt, const Text& title) = 0;
+    // A modal Open dialog.
+    virtual OpenFileChoice AskOpenFile(const OpenFileRequest& request) = 0;
 };
 
 }  // namespace orv

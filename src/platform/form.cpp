@@ -32,6 +32,10 @@ FormListBox& Form::ListBoxNamed(std::string_view name) const {
     return Named<FormListBox>(name, "list box");
 }
 
+FormDriveList& Form::DriveListNamed(std::string_view name) const {
+    return Named<FormDriveList>(name, "drive list");
+}
+
 FormCheckBox& Form::CheckBoxNamed(std::string_view name) const {
     return Named<FormCheckBox>(name, "check box");
 }

@@ -37,6 +37,8 @@ class FormTextBox : public FormControl, public TextBox {
   public:
     Text GetText() const override { return Caption(); }
     void SetText(const Text& text) override { SetCaption(text); }
+    // The text changed, typed by the user or set by the program.
+    std::function<void()> onChange;
 };
 
 enum class MouseButton { Left, Right, Middle };
@@ -48,12 +50,23 @@ class FormListBox : public FormControl, public ListBox {
     std::function<void(MouseButton button)> onMouseDown;
 };
 
+// A drop-down list of entries with one chosen (the drive list). onChange runs when the user chooses another
+// entry; the program's own SetListIndex raises nothing.
+class FormDriveList : public FormControl, public ListBox {
+  public:
+    std::function<void()> onChange;
+};
+
 // 0 clear, 1 ticked, 2 grayed. The user's click ticks a clear or grayed box and clears a ticked one.
 class FormCheckBox : public FormControl, public CheckBox {};
 
 // The option buttons of a window are one group: selecting one, by the user or by the program, clears the
 // others.
-class FormOptionButton : public FormControl, public OptionButton {};
+class FormOptionButton : public FormControl, public OptionButton {
+  public:
+    // Clicked by the user (it is selected by then); the program's own SetValue raises nothing.
+    std::function<void()> onClick;
+};
 
 class FormPushButton : public FormControl {
   public:
@@ -80,6 +93,7 @@ class Form {
     FormControl& ControlNamed(std::string_view name) const;
     FormTextBox& TextBoxNamed(std::string_view name) const;
     FormListBox& ListBoxNamed(std::string_view name) const;
+    FormDriveList& DriveListNamed(std::string_view name) const;
     FormCheckBox& CheckBoxNamed(std::string_view name) const;
     FormOptionButton& OptionButtonNamed(std::string_view name) const;
     FormPushButton& PushButtonNamed(std::string_view name) const;

@@ -4,11 +4,11 @@
 
 namespace orv {
 
-void Navigation::StepSelection(int direction, EmptyPlaylistResponse emptyPlaylistResponse) {
+bool Navigation::StepSelection(int direction, EmptyPlaylistResponse emptyPlaylistResponse) {
     const int count = List1_.Count();
     if (count < 1) {
         Respond(emptyPlaylistResponse);
-        return;
+        return false;
     }
     const int current = List1_.ListIndex();
     // Stepping off either end would leave no entry (or a folder) to play: hold at the end instead.
@@ -16,6 +16,7 @@ void Navigation::StepSelection(int direction, EmptyPlaylistResponse emptyPlaylis
     List1_.SetListIndex(target);
     playback_.LoadSelectedEntry();
     engine_.Play();
+    return true;
 }
 
 void Navigation::MediaPlayer1_EndOfStream(std::int32_t /*result*/) {

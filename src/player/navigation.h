@@ -39,9 +39,9 @@ class Navigation {
 
     // Moves the selection one entry in the direction and plays that entry. The ends hold: next on the last
     // entry and previous on the first play that entry again; with no selection both start at the first entry.
-    // An empty playlist gets the caller's response and nothing else happens.
-    void StepSelection(int direction, EmptyPlaylistResponse emptyPlaylistResponse);
-    void Step(StepCommand command) { StepSelection(command.direction, command.emptyPlaylistResponse); }
+    // An empty playlist gets the caller's response and nothing else happens; then the result is false.
+    bool StepSelection(int direction, EmptyPlaylistResponse emptyPlaylistResponse);
+    bool Step(StepCommand command) { return StepSelection(command.direction, command.emptyPlaylistResponse); }
 
     // The engine's end-of-stream event (the result code is not used): plays the next entry whose file opens,
     // trying each following entry once; stops after the last entry or when the playlist is empty.

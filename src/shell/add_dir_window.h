@@ -1,8 +1,14 @@
 #pragma once
-// frmAddDir ("Add Directory"): made hidden the first time the playlist needs its current directory. Its
-// directory list Dir1 starts at the process's working directory when the window is made and lists the folders
-// inside it; Dir1's path is the directory every playlist entry is resolved against. The close box discards
-// the window; the next use makes it afresh.
+// frmAddDir ("Add Directory"): made hidden the first time it is used. When it is made, its three lists start
+// at the process's working directory of that moment: Drive1 lists every drive with the current one chosen,
+// Dir1 the path from the root down to the current folder and then that folder's subfolders, File1 every file
+// of the folder (hidden and system files left out). Opening a folder in Dir1 or choosing a drive moves Dir1
+// at once; Dir1's path is the directory every playlist entry is resolved against. File1 is pointed at a
+// folder only when the window is made and by PointFile1AtDir1. "Cancel" hides the window; the close box
+// discards it, and the next use makes it afresh.
+#include <functional>
+#include <vector>
+
 #include "platform/folders.h"
 #include "platform/form.h"
 #include "platform/single_form.h"
@@ -16,15 +22,33 @@ class AddDirWindow {
 
     // Dir1's path, making the window (hidden) if it does not exist.
     Text Dir1Path();
+    // File1's entries, in its order, making the window (hidden) if it does not exist.
+    const std::vector<Text>& File1Entries();
+    // Points File1 at Dir1's path: the folder is read again.
+    void PointFile1AtDir1();
+
     bool Exists() const { return frmAddDir_.Exists(); }
     // The window, made hidden if it does not exist.
     Form& Window() { return frmAddDir_.Get(); }
+    void Show() { frmAddDir_.Show(); }
+    void Hide() { frmAddDir_.Get().Hide(); }
+
+    // "OK" (XPButton1) pressed.
+    std::function<void()> onOk;
 
   private:
     void Load(Form& form);
+    // Makes the path Dir1's and lists its steps and subfolders.
+    void OpenFolder(const Text& path);
+    void ChangeDrive();
+    void ShowFile1();
 
     Folders& folders_;
+    Form* form_ = nullptr;
     Text path_;
+    // The folder each of Dir1's entries opens.
+    std::vector<Text> dir1Paths_;
+    std::vector<Text> file1_;
     SingleForm frmAddDir_;
 };
 

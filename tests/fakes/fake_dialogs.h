@@ -11,7 +11,7 @@ namespace orv::testing {
 class FakeDialogs : public Dialogs {
   public:
     struct Shown {
-        enum class Kind { Message, Input } kind;
+        enum class Kind { Message, Input, OpenFile } kind;
         Text text;  // the message or the prompt
         Text title;
         MessageIcon icon = MessageIcon::None;
@@ -31,6 +31,18 @@ class FakeDialogs : public Dialogs {
         return answer;
     }
 
+    // Answers with the next queued choice; an empty queue answers like Cancel.
+    OpenFileChoice AskOpenFile(const OpenFileRequest& request) override {
+        shown.push_back({Shown::Kind::OpenFile, request.filter, request.title, MessageIcon::None});
+        openRequests.push_back(request);
+        if (openChoices.empty()) {
+            return {};
+        }
+        auto choice = openChoices.front();
+        openChoices.pop_front();
+        return choice;
+    }
+
     std::vector<Text> Messages() const {
         std::vector<Text> texts;
         for (const auto& s : shown) {
@@ -43,6 +55,8 @@ class FakeDialogs : public Dialogs {
 
     std::deque<std::optional<Text>> answers;
     std::vector<Shown> shown;
+    std::deque<OpenFileChoice> openChoices;
+    std::vector<OpenFileRequest> openRequests;
 };
 
 }  // namespace orv::testing

@@ -3,6 +3,7 @@
 // promises) or by throwing (to check that callers survive a misbehaving file system). A shared event list,
 // when given, also receives each append.
 #include <map>
+#include <optional>
 #include <stdexcept>
 
 #include "fakes/fake_event_list.h"
@@ -25,6 +26,18 @@ class FakeFiles : public Files {
         if (failure == Failure::None) {
             contents[fileName] += bytes;
         }
+    }
+
+    std::optional<AnsiText> ReadAll(const Text& fileName) override {
+        const auto found = contents.find(fileName);
+        return found == contents.end() ? std::nullopt : std::optional<AnsiText>(found->second);
+    }
+    bool Replace(const Text& fileName, const AnsiText& bytes) override {
+        if (failure != Failure::None) {
+            return false;
+        }
+        contents[fileName] = bytes;
+        return true;
     }
 
     Failure failure = Failure::None;

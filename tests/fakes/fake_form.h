@@ -69,6 +69,32 @@ class FakeFormListBox : public FakeControl<FormListBox> {
     FakeListBox list;
 };
 
+class FakeFormTextBox : public FakeControl<FormTextBox> {
+  public:
+    using FakeControl::FakeControl;
+    // Typed or set, a new text raises the change event.
+    void SetCaption(const Text& value) override {
+        caption = value;
+        if (const auto handler = onChange) {
+            handler();
+        }
+    }
+};
+
+class FakeFormDriveList : public FakeControl<FormDriveList> {
+  public:
+    using FakeControl::FakeControl;
+    int Count() const override { return list.Count(); }
+    Text Item(int index) const override { return list.Item(index); }
+    int ListIndex() const override { return list.ListIndex(); }
+    bool SetListIndex(int index) override { return list.SetListIndex(index); }
+    void AddItem(const Text& text) override { list.AddItem(text); }
+    void RemoveItem(int index) override { list.RemoveItem(index); }
+    void Clear() override { list.Clear(); }
+
+    FakeListBox list;
+};
+
 class FakeFormCheckBox : public FakeControl<FormCheckBox> {
   public:
     explicit FakeFormCheckBox(const ControlSpec& control)
@@ -143,10 +169,30 @@ class FakeForm : public Form {
         }
         return true;
     }
+    // Clicks the option button: it is selected, then its handler runs.
+    void ClickOption(std::string_view option) {
+        OptionButtonNamed(option).SetValue(true);
+        if (const auto handler = OptionButtonNamed(option).onClick) {
+            handler();
+        }
+    }
     void DoubleClick(std::string_view list) {
         if (const auto handler = ListBoxNamed(list).onDoubleClick) {
             handler();
         }
+    }
+    // Chooses the entry of a drive list, as the user does.
+    void Choose(std::string_view driveList, int index) {
+        FormDriveList& list = DriveListNamed(driveList);
+        if (list.SetListIndex(index) && list.onChange) {
+            const auto handler = list.onChange;
+            handler();
+        }
+    }
+    // Selects the list's entry and double-clicks it.
+    void DoubleClickItem(std::string_view list, int index) {
+        ListBoxNamed(list).SetListIndex(index);
+        DoubleClick(list);
     }
     void MouseDown(std::string_view list, MouseButton button) {
         if (const auto handler = ListBoxNamed(list).onMouseDown) {
@@ -206,11 +252,13 @@ class FakeForm : public Form {
     std::unique_ptr<FormControl> Make(const ControlSpec& control) {
         switch (control.kind) {
             case ControlKind::TextBox:
-                return std::make_unique<FakeControl<FormTextBox>>(control);
+                return std::make_unique<FakeFormTextBox>(control);
             case ControlKind::ListBox:
                 return std::make_unique<FakeFormListBox>(control);
             case ControlKind::CheckBox:
                 return std::make_unique<FakeFormCheckBox>(control);
+            case ControlKind::DriveList:
+                return std::make_unique<FakeFormDriveList>(control);
             case ControlKind::OptionButton:
                 optionNames_.push_back(control.name);
                 return std::make_unique<FakeFormOptionButton>(control, *this);

@@ -69,6 +69,8 @@ bool PumpUntil(Condition condition, DWORD milliseconds = kPumpDeadlineMillisecon
 class DiscardedFiles : public Files {
   public:
     void Append(const Text&, const AnsiText&) override {}
+    std::optional<AnsiText> ReadAll(const Text&) override { return std::nullopt; }
+    bool Replace(const Text&, const AnsiText&) override { return false; }
 };
 
 class ChatScannerTest : public ChatRoomTest {

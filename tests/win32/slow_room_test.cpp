@@ -24,6 +24,8 @@ constexpr UINT kProbeTimeoutMilliseconds = 60000;
 class DiscardedFiles : public Files {
   public:
     void Append(const Text&, const AnsiText&) override {}
+    std::optional<AnsiText> ReadAll(const Text&) override { return std::nullopt; }
+    bool Replace(const Text&, const AnsiText&) override { return false; }
 };
 
 // A window of this thread, standing for the player's windows: it notes whether another program's message was

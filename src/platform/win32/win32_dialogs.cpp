@@ -2,6 +2,10 @@
 
 #include <windows.h>
 
+#include <commdlg.h>
+
+#include <algorithm>
+
 #include "platform/win32/input_box.h"
 
 namespace orv::win32 {
@@ -13,6 +17,32 @@ void Win32Dialogs::ShowMessage(const Text& text, const Text& title, MessageIcon 
 
 std::optional<Text> Win32Dialogs::AskText(const Text& prompt, const Text& title) {
     return RunInputBox(GetActiveWindow(), prompt, title);
+}
+
+OpenFileChoice Win32Dialogs::AskOpenFile(const OpenFileRequest& request) {
+    // "label|pattern|label|pattern" becomes the dialog's NUL-separated pairs, ended by two NULs.
+    Text filter = request.filter;
+    std::replace(filter.begin(), filter.end(), L'|', L'\0');
+    filter.append(2, L'\0');
+    Text fileName(32768, L'\0');
+    Text fileTitle(MAX_PATH, L'\0');
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = GetActiveWindow();
+    dialog.lpstrFilter = filter.c_str();
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = fileName.data();
+    dialog.nMaxFile = static_cast<DWORD>(fileName.size());
+    dialog.lpstrFileTitle = fileTitle.data();
+    dialog.nMaxFileTitle = static_cast<DWORD>(fileTitle.size());
+    dialog.lpstrTitle = request.title.c_str();
+    dialog.Flags = request.flags | OFN_EXPLORER;
+    if (!GetOpenFileNameW(&dialog)) {
+        return {};
+    }
+    fileName.resize(fileName.find(L'\0'));
+    fileTitle.resize(fileTitle.find(L'\0'));
+    return {.fileName = fileName, .fileTitle = fileTitle};
 }
 
 }  // namespace orv::win32

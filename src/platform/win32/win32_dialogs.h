@@ -1,5 +1,5 @@
 #pragma once
-// Message boxes and the input box, owned by the window that is active when they are shown.
+// Message boxes, the input box and the Open dialog, owned by the window that is active when they are shown.
 #include "platform/dialogs.h"
 
 namespace orv::win32 {
@@ -8,6 +8,8 @@ class Win32Dialogs : public Dialogs {
   public:
     void ShowMessage(const Text& text, const Text& title, MessageIcon icon) override;
     std::optional<Text> AskText(const Text& prompt, const Text& title) override;
+    // GetOpenFileNameW; like the common dialog, it leaves the working directory at the folder it last showed.
+    OpenFileChoice AskOpenFile(const OpenFileRequest& request) override;
 };
 
 }  // namespace orv::win32

@@ -11,8 +11,6 @@ namespace orv::win32 {
 
 namespace {
 
-constexpr UINT_PTR kMouseSubclassId = 0x4D44;  // "MD"
-
 // What every kind has: the caption is the window text, the rest comes from FormControls. A control whose
 // window is gone (the window was closed) reads empty and ignores changes.
 template <typename Interface>
@@ -70,7 +68,15 @@ class Win32Control : public Interface {
 
 class Win32FormTextBox : public Win32Control<FormTextBox> {
   public:
-    using Win32Control::Win32Control;
+    Win32FormTextBox(FormWindow& window, const ControlSpec& control) : Win32Control(window, control) {
+        // The edit reports typing and WM_SETTEXT alike.
+        window_.Controls().OnCommand(name_, [this](int notifyCode) {
+            if (notifyCode == EN_CHANGE && onChange) {
+                const auto handler = onChange;
+                handler();
+            }
+        });
+    }
 };
 
 class Win32FormListBox : public Win32Control<FormListBox> {
@@ -82,14 +88,17 @@ class Win32FormListBox : public Win32Control<FormListBox> {
                 handler();
             }
         });
+        // A plain window-procedure subclass: the common controls' subclassing looks up a window property at
+        // every message, which costs a server round trip under Wine and makes long lists slow.
         if (const HWND child = Child()) {
-            SetWindowSubclass(child, &Win32FormListBox::MouseProcedure, kMouseSubclassId,
-                              reinterpret_cast<DWORD_PTR>(this));
+            SetWindowLongPtrW(child, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+            listProcedure_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+                child, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Win32FormListBox::MouseProcedure)));
         }
     }
     ~Win32FormListBox() override {
         if (const HWND child = Child()) {
-            RemoveWindowSubclass(child, &Win32FormListBox::MouseProcedure, kMouseSubclassId);
+            Unhook(child);
         }
     }
 
@@ -100,6 +109,8 @@ class Win32FormListBox : public Win32Control<FormListBox> {
     void AddItem(const Text& text) override { List().AddItem(text); }
     void RemoveItem(int index) override { List().RemoveItem(index); }
     void Clear() override { List().Clear(); }
+    void AddItems(const std::vector<Text>& texts) override { List().AddItems(texts); }
+    std::vector<Text> Items() const override { return List().Items(); }
 
   private:
     Win32ListBox List() const { return Win32ListBox(Child()); }
@@ -111,12 +122,22 @@ class Win32FormListBox : public Win32Control<FormListBox> {
         }
     }
 
-    static LRESULT CALLBACK MouseProcedure(HWND child, UINT message, WPARAM wParam, LPARAM lParam,
-                                           UINT_PTR id, DWORD_PTR self) {
-        auto* list = reinterpret_cast<Win32FormListBox*>(self);
+    void Unhook(HWND child) {
+        if (listProcedure_ != nullptr) {
+            SetWindowLongPtrW(child, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(listProcedure_));
+            SetWindowLongPtrW(child, GWLP_USERDATA, 0);
+        }
+    }
+
+    static LRESULT CALLBACK MouseProcedure(HWND child, UINT message, WPARAM wParam, LPARAM lParam) {
+        auto* list = reinterpret_cast<Win32FormListBox*>(GetWindowLongPtrW(child, GWLP_USERDATA));
+        if (list == nullptr) {
+            return DefWindowProcW(child, message, wParam, lParam);
+        }
+        const WNDPROC original = list->listProcedure_;
         switch (message) {
             case WM_NCDESTROY:
-                RemoveWindowSubclass(child, &Win32FormListBox::MouseProcedure, id);
+                list->Unhook(child);
                 break;
             case WM_RBUTTONDOWN:
                 // The right button leaves the selection as it was.
@@ -124,7 +145,7 @@ class Win32FormListBox : public Win32Control<FormListBox> {
                 return 0;
             case WM_LBUTTONDOWN:
             case WM_MBUTTONDOWN: {
-                const LRESULT result = DefSubclassProc(child, message, wParam, lParam);
+                const LRESULT result = CallWindowProcW(original, child, message, wParam, lParam);
                 RunBehindBarrier([&] {
                     list->MouseDown(message == WM_LBUTTONDOWN ? MouseButton::Left : MouseButton::Middle);
                 });
@@ -133,7 +154,58 @@ class Win32FormListBox : public Win32Control<FormListBox> {
             default:
                 break;
         }
-        return DefSubclassProc(child, message, wParam, lParam);
+        return CallWindowProcW(original, child, message, wParam, lParam);
+    }
+
+    WNDPROC listProcedure_ = nullptr;
+};
+
+// The drive list over a drop-down list combo box.
+class Win32FormDriveList : public Win32Control<FormDriveList> {
+  public:
+    Win32FormDriveList(FormWindow& window, const ControlSpec& control) : Win32Control(window, control) {
+        window_.Controls().OnCommand(name_, [this](int notifyCode) {
+            if (notifyCode == CBN_SELCHANGE && onChange) {
+                const auto handler = onChange;
+                handler();
+            }
+        });
+    }
+
+    int Count() const override {
+        const LRESULT count = Send(CB_GETCOUNT, 0, 0);
+        return count < 0 ? 0 : static_cast<int>(count);
+    }
+    Text Item(int index) const override {
+        const LRESULT length = Send(CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+        if (length < 0) {
+            return {};
+        }
+        Text text(static_cast<std::size_t>(length) + 1, L'\0');
+        const LRESULT copied =
+            Send(CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+        text.resize(copied < 0 ? 0 : static_cast<std::size_t>(copied));
+        return text;
+    }
+    int ListIndex() const override {
+        const LRESULT selected = Send(CB_GETCURSEL, 0, 0);
+        return selected < 0 ? -1 : static_cast<int>(selected);
+    }
+    bool SetListIndex(int index) override {
+        if (Child() == nullptr || index < -1 || index >= Count()) {
+            return false;
+        }
+        Send(CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        return true;
+    }
+    void AddItem(const Text& text) override { Send(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())); }
+    void RemoveItem(int index) override { Send(CB_DELETESTRING, static_cast<WPARAM>(index), 0); }
+    void Clear() override { Send(CB_RESETCONTENT, 0, 0); }
+
+  private:
+    LRESULT Send(UINT message, WPARAM wParam, LPARAM lParam) const {
+        const HWND child = Child();
+        return child != nullptr ? SendMessageW(child, message, wParam, lParam) : CB_ERR;
     }
 };
 
@@ -146,7 +218,15 @@ class Win32FormCheckBox : public Win32Control<FormCheckBox> {
 
 class Win32FormOptionButton : public Win32Control<FormOptionButton> {
   public:
-    using Win32Control::Win32Control;
+    Win32FormOptionButton(FormWindow& window, const ControlSpec& control) : Win32Control(window, control) {
+        // FormControls has selected it by the time the handler runs.
+        window_.Controls().OnCommand(name_, [this](int notifyCode) {
+            if (notifyCode == BN_CLICKED && onClick) {
+                const auto handler = onClick;
+                handler();
+            }
+        });
+    }
     bool Value() const override {
         const HWND child = Child();
         return child != nullptr && SendMessageW(child, BM_GETCHECK, 0, 0) == BST_CHECKED;
@@ -194,10 +274,11 @@ std::unique_ptr<FormControl> MakeFormControl(FormWindow& window, const ControlSp
             return std::make_unique<Win32FormOptionButton>(window, control);
         case ControlKind::PushButton:
             return std::make_unique<Win32FormPushButton>(window, control);
+        case ControlKind::DriveList:
+            return std::make_unique<Win32FormDriveList>(window, control);
         case ControlKind::Label:
         case ControlKind::Line:
         case ControlKind::Panel:
-        case ControlKind::DriveList:
             break;
     }
     return std::make_unique<Win32FormPlainControl>(window, control);

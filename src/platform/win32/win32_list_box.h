@@ -17,6 +17,9 @@ class Win32ListBox : public ListBox {
     void AddItem(const Text& text) override;
     void RemoveItem(int index) override;
     void Clear() override;
+    // With the drawing off and the storage reserved, under a wait cursor.
+    void AddItems(const std::vector<Text>& texts) override;
+    std::vector<Text> Items() const override;
 
   private:
     HWND list_;

@@ -1,0 +1,34 @@
+#pragma once
+// Songs from a folder: frmAddDir's "OK" appends every file its file list holds after reading Dir1's folder
+// again; Refresh replaces the playlist with the file list as it stands. Both hide the dialog and tell the
+// room the playlist's count.
+#include "platform/controls.h"
+#include "platform/dialogs.h"
+#include "player/chat_sender.h"
+#include "shell/add_dir_window.h"
+
+namespace orv {
+
+class DirectorySource {
+  public:
+    // Binds frmAddDir's "OK" to LoadDirectory.
+    DirectorySource(ListBox& List1, AddDirWindow& frmAddDir, Dialogs& dialogs, ChatSender& chat);
+
+    // "Directory": frmAddDir shown, modeless.
+    void ShowDialog() { frmAddDir_.Show(); }
+    // "OK": a folder that can no longer be read counts as an empty one.
+    void LoadDirectory();
+    // "Refresh": the listing taken at the last "OK" (or when frmAddDir was made), not read again.
+    void Refresh();
+
+  private:
+    // Appends the file list's entries; says so when there are none.
+    void AppendFile1();
+
+    ListBox& List1_;
+    AddDirWindow& frmAddDir_;
+    Dialogs& dialogs_;
+    ChatSender& chat_;
+};
+
+}  // namespace orv

@@ -1,0 +1,32 @@
+#pragma once
+// Saving the playlist as a ".mlt" list in the program's folder ("Save") and appending the entries of a list
+// chosen in the Open dialog ("Playlist"). Neither touches playback, the now-playing name or the chat.
+#include "platform/code_page.h"
+#include "platform/controls.h"
+#include "platform/dialogs.h"
+#include "platform/files.h"
+#include "platform/folders.h"
+
+namespace orv {
+
+class PlaylistFiles {
+  public:
+    PlaylistFiles(ListBox& List1, Dialogs& dialogs, Files& files, Folders& folders, const CodePage& codePage)
+        : List1_(List1), dialogs_(dialogs), files_(files), folders_(folders), codePage_(codePage) {}
+
+    // Asks for the list's name and writes the playlist to that name + ".mlt", replacing a list of that name
+    // only once the new one is complete. Cancel saves nothing; a name that cannot be a file name there is
+    // refused, and so is a failed write, each with a message.
+    void Save();
+    // Appends the chosen list's entries; says "File Not Found" when it cannot be read.
+    void Load();
+
+  private:
+    ListBox& List1_;
+    Dialogs& dialogs_;
+    Files& files_;
+    Folders& folders_;
+    const CodePage& codePage_;
+};
+
+}  // namespace orv

@@ -1,0 +1,210 @@
+// The chat commands in the whole program, with the room and the windows in memory: lines said in the room
+// reach the dispatcher through the scanner, and Form1 holds the trigger and the words.
+#include <gtest/gtest.h>
+
+#include "app/program.h"
+#include "fakes/fake_chat_windows.h"
+#include "fakes/fake_code_page.h"
+#include "fakes/fake_dialogs.h"
+#include "fakes/fake_engine_panels.h"
+#include "fakes/fake_files.h"
+#include "fakes/fake_folders.h"
+#include "fakes/fake_form.h"
+#include "fakes/fake_handler_queue.h"
+#include "fakes/fake_process.h"
+#include "fakes/fake_timer.h"
+
+namespace orv {
+namespace {
+
+using namespace testing;
+using Texts = std::vector<Text>;
+using Boxes = std::vector<std::pair<const char*, const wchar_t*>>;
+
+// Message boxes during which the scanner's timer may tick, as in a modal box's message loop.
+struct TickingDialogs : FakeDialogs {
+    void ShowMessage(const Text& text, const Text& title, MessageIcon icon) override {
+        FakeDialogs::ShowMessage(text, title, icon);
+        ticks += tickWhileShown && timer->Fire() ? 1 : 0;
+    }
+    FakeTimer* timer = nullptr;
+    bool tickWhileShown = false;
+    int ticks = 0;
+};
+
+// Bob's player beside a room, with three songs, the first selected, "Song A" playing at volume -1000.
+struct PlayerInRoom {
+    explicit PlayerInRoom(const Boxes& boxes = {}) {
+        dialogs.answers = {L"Bob"};
+        dialogs.timer = &timer;
+        program.Start();
+        for (const wchar_t* song : {L"one.mp3", L"two.mp3", L"three.mp3"}) {
+            program.Player().List1().AddItem(song);
+        }
+        program.Player().List1().SetListIndex(0);
+        program.frmJubo().TextBoxNamed("Text1").SetText(L"Song A");
+        program.Player().frmChatSends().Text1().SetText(L"<i>");
+        program.Player().frmChatSends().Text2().SetText(L"</i>");
+        for (const auto& [box, text] : boxes) {
+            program.Form1().Window().TextBoxNamed(box).SetText(text);
+        }
+        Engine().SetVolume(-1000);
+        Engine().calls.clear();
+        Replies();
+    }
+    FakeMediaEngine& Engine() { return panels.engines.front(); }
+    // Ann says the message; the scanner's next tick reports it.
+    void Say(const std::string& message) {
+        windows.TextOf(room.history) += "<BR><!-- (8:15:" + std::to_string(++lines) +
+                                        ") --><FONT COLOR=\"#ff0000\"><B>Ann</B></FONT>: " + message +
+                                        "</HTML>";
+        timer.Fire();
+    }
+    // The messages that reached the room since the last call.
+    Texts Replies() {
+        Texts texts;
+        for (const auto& sent : windows.Delivered()) {
+            if (sent.kind == FakeChatWindows::Kind::SetText && sent.target == room.entry) {
+                texts.push_back(codePage.FromAnsi(sent.text));
+            }
+        }
+        texts.erase(texts.begin(), texts.begin() + static_cast<std::ptrdiff_t>(seen));
+        seen += texts.size();
+        return texts;
+    }
+
+    FakeFormFactory forms;
+    FakeEnginePanels panels;
+    FakeFolders folders;
+    TickingDialogs dialogs;
+    FakeChatWindows windows;
+    FakeChatRoom room = AddChatRoom(windows);
+    FakeCodePage codePage;
+    FakeFiles files;
+    FakeTimer timer;
+    FakeProcess process;
+    FakeHandlerQueue later;
+    JuboProgram program{{forms, panels, folders, dialogs, windows, codePage, files, timer, process, later}};
+    int lines = 0;
+    std::size_t seen = 0;
+};
+
+TEST(ChatCommands, LinesAgainstTriggerAndWords) {
+    const Text info =
+        L"[Orv Jubo \u00BB Make: 2.1 \u00BB Current User: Bob \u00BB Current Directory: <b>3</b> "
+        L"files. \u00BB Get it at: <font color=blue><u>orvjubo.net</u>]";
+    const Texts next = {L"SetFileName C:\\Music\\two.mp3", L"Play"};
+    const Text song = L"<i>Song A</i>";
+    const Text paused = song + L" [<b>Paused</b>]";
+    const struct {
+        Boxes boxes;  // Text1 is the trigger
+        std::string message;
+        Texts engineCalls;
+        Texts replies;
+    } cases[] = {
+        {{}, "Next", next, {}},
+        {{}, "next", {}, {}},
+        {{}, "NEXT", {}, {}},
+        {{}, "Next ", {}, {}},
+        {{}, "Next now", {}, {}},
+        {{{"Text1", L"!"}}, "!Next", next, {}},
+        {{{"Text1", L"!"}}, "Next", {}, {}},
+        {{{"Text1", L"!"}}, "Vol+", {L"SetVolume -800"}, {}},
+        {{{"Text1", L"!"}}, "!Vol+", {}, {}},
+        {{}, "Vol-", {L"SetVolume -1200"}, {}},
+        {{{"Text1", L"!"}, {"Text7", L""}}, "!", {L"Stop"}, {L"All media has been stopped"}},
+        {{{"Text1", L">"}}, ">Next", {}, {}},  // the scanner drops every ">" from the line
+        {{}, "Info", {}, {info}},
+        {{}, "p?", {}, {song}},
+        {{}, "Pause", {L"Pause"}, {paused}},
+        {{}, "Res", {L"Play"}, {song}},
+        {{}, "Mute", {L"SetMute true"}, {}},
+        {{}, "Unmute", {L"SetMute false"}, {}},
+        {{}, "Cpl", {}, {L"Playlist Cleared!"}},
+        {{}, "Clear", {}, {L"Chat has been cleared!"}},
+        {{{"Text5", L"go"}, {"Text6", L"go"}}, "go", {L"Pause", L"Play"}, {paused, song}},
+        // After "Exit" the room is gone: the reply of "Info" reaches no window.
+        {{{"Text15", L"x"}, {"Text13", L"x"}}, "x", {}, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.message);
+        PlayerInRoom player(c.boxes);
+        player.Say(c.message);
+        EXPECT_EQ(player.Engine().calls, c.engineCalls);
+        EXPECT_EQ(player.Replies(), c.replies);
+    }
+}
+
+TEST(ChatCommands, VolumeStaysWithinTheEnginesRangeAndMinHidesTheWindows) {
+    PlayerInRoom player;
+    for (const auto& [before, message, after] :
+         {std::tuple{-9900, "Vol-", -10000}, {-10000, "Vol-", -10000}, {-100, "Vol+", 0}, {0, "Vol+", 0}}) {
+        player.Engine().SetVolume(before);
+        player.Say(message);
+        EXPECT_EQ(player.Engine().Volume(), after) << before << " " << message;
+    }
+    player.program.frmJubo().Show();
+    player.Say("Min");
+    EXPECT_FALSE(player.program.frmJubo().IsVisible());
+    for (const char* window : {"frmAddDir", "frmChatSends", "Form1", "Form2"}) {
+        ASSERT_NE(player.forms.Latest(window), nullptr) << window << " made hidden";
+        EXPECT_FALSE(player.forms.Latest(window)->IsVisible()) << window;
+    }
+}
+
+TEST(ChatCommands, EarlyStopsAndATickWhileTheMessageBoxWaits) {
+    PlayerInRoom player({{"Text6", L"Next"}});  // "Pause" comes after "Next"
+    player.program.Player().List1().Clear();
+    player.dialogs.tickWhileShown = true;
+    player.Say("Next");
+    EXPECT_EQ(player.dialogs.ticks, 1);
+    EXPECT_EQ(player.dialogs.Messages(), Texts{L"No files found."}) << "the line was reported once";
+    EXPECT_TRUE(player.Engine().calls.empty()) << "the dispatch ended";
+
+    player.program.Player().List1().AddItem(L"a.mp3");
+    player.Say("Next");
+    EXPECT_EQ(player.Engine().calls, (Texts{L"SetFileName C:\\Music\\a.mp3", L"Play", L"Pause"}))
+        << "one entry is not too short";
+
+    // "End" says goodbye also when "Disable ChatSends" is set, and nothing after it runs.
+    player.program.Player().frmChatSends().Check1().SetValue(1);
+    player.program.Form1().Window().TextBoxNamed("Text14").SetText(L"End");
+    player.Replies();
+    EXPECT_THROW(player.Say("End"), ProcessEnded);
+    EXPECT_EQ(player.Replies(), Texts{L"Orv Jubo - Unloaded."});
+    EXPECT_NE(player.windows.TextOf(player.room.history), "") << "\"Clear\" did not run";
+}
+
+TEST(CcomsWindow, NoTriggerBoxSwitchOkAndCloseBox) {
+    PlayerInRoom player;
+    player.Say("hi");
+    ASSERT_NE(player.forms.Latest("Form1"), nullptr) << "made by the first read";
+    FakeForm& form1 = *player.forms.Latest("Form1");
+    EXPECT_FALSE(form1.IsVisible());
+    for (const auto& [trigger, value] : {std::pair{L"!", 0}, {L" ", 0}, {L"", 2}, {L"?", 0}}) {
+        form1.TextBoxNamed("Text1").SetText(trigger);
+        EXPECT_EQ(form1.CheckBoxNamed("Check1").Value(), value) << trigger;
+    }
+    player.program.Player().frmChatSends().Check1().SetValue(1);
+    form1.ClickOption("Option2");
+    EXPECT_FALSE(player.timer.IsRunning());
+    form1.ClickOption("Option1");
+    EXPECT_TRUE(player.timer.IsRunning());
+    EXPECT_EQ(player.Replies(), (Texts{L"Ccoms Disabled", L"Ccoms Enabled"}));
+
+    ASSERT_TRUE(static_cast<FakeForm&>(player.program.frmJubo()).Press("XPButton12"));
+    EXPECT_TRUE(form1.IsVisible());
+    ASSERT_TRUE(form1.Press("XPButton1"));
+    EXPECT_FALSE(form1.IsVisible());
+    player.Say("?p?");
+    EXPECT_EQ(player.Replies().size(), 1u) << "\"OK\" kept the trigger";
+    form1.CloseBox();
+    player.Say("?Info");
+    player.Say("p?");
+    EXPECT_EQ(player.Replies(), Texts{L"<i>Song A</i>"}) << "the close box discarded the trigger";
+    EXPECT_EQ(player.forms.created["Form1"], 2);
+    EXPECT_EQ(player.forms.Latest("Form1")->CheckBoxNamed("Check1").Value(), 2);
+}
+
+}  // namespace
+}  // namespace orv

@@ -1,0 +1,102 @@
+// Chat commands between the player and the stand-in room: the owner sets the trigger in "Ccoms" and switches
+// the commands on; another participant's lines are obeyed, the owner's own never are.
+#include <algorithm>
+
+#include "chatroom/chatroom_protocol.h"
+#include "e2e/main_window_controls.h"
+#include "e2e/player_beside_room.h"
+#include "e2e/test_songs.h"
+
+namespace e2e {
+namespace {
+
+class ChatCommandsInRoom : public PlayerBesideRoom {
+  protected:
+    bool SayAsParticipant(const std::wstring& text) {
+        std::wstring payload = chatroom::MakeSayPayload(L"Ann", text);
+        COPYDATASTRUCT data = {.dwData = chatroom::kSayAsCopyDataCode,
+                               .cbData = static_cast<DWORD>(payload.size() * sizeof(wchar_t)),
+                               .lpData = payload.data()};
+        DWORD_PTR accepted = FALSE;
+        return SendMessageTimeoutW(roomWindow_, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data),
+                                   SMTO_ABORTIFHUNG, Scaled(5000), &accepted) != 0 &&
+               accepted == TRUE;
+    }
+    // Typed into the entry pane by the person at this desktop and sent with the fifth icon button.
+    bool SayAsOwner(const std::wstring& text) {
+        HWND frame = FindWindowExW(roomWindow_, nullptr, chatroom::kPaneHolderClassName, nullptr);
+        frame = FindWindowExW(roomWindow_, frame, chatroom::kPaneHolderClassName, nullptr);
+        HWND send = nullptr;
+        for (int i = 0; i < 5; ++i) {
+            send = FindWindowExW(roomWindow_, send, chatroom::kIconButtonClassName, nullptr);
+        }
+        const bool typed =
+            SetWindowTextTo(FindWindowExW(frame, nullptr, chatroom::kPaneClassName, nullptr), text);
+        PressButton(send);
+        return typed && send != nullptr;
+    }
+};
+
+TEST_F(ChatCommandsInRoom, TheTriggerFromCcomsWorksForOthersAndEndSaysGoodbyeOnce) {
+    ASSERT_NO_FATAL_FAILURE(StartRoom());
+    ASSERT_NO_FATAL_FAILURE(StartPlayer());
+    ASSERT_TRUE(AnswerInputBox(player_.Id(), kUserNamePrompt, L"Rosa"));
+    WaitForRoomToShow(LoadedAnnouncement(L"Rosa"));
+    const HWND mainWindow = WaitForMainWindow();
+    ASSERT_NE(mainWindow, nullptr);
+
+    PressButton(MainWindowButton(mainWindow, L"Ccoms"));
+    const HWND ccoms = WaitForTopWindow({.processId = player_.Id(), .caption = L"Ccoms"});
+    ASSERT_NE(ccoms, nullptr) << "\"Ccoms\" did not open";
+    const HWND noTrigger = FindDescendant(ccoms, L"Button", L"No Trigger");
+    ASSERT_NE(noTrigger, nullptr);
+    EXPECT_EQ(SendMessageW(noTrigger, BM_GETCHECK, 0, 0), BST_INDETERMINATE);
+    // The trigger box is the window's first edit.
+    ASSERT_TRUE(SetWindowTextTo(FindDescendant(ccoms, L"Edit", L""), L"!"));
+    EXPECT_EQ(SendMessageW(noTrigger, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    PressButton(FindDescendant(ccoms, L"Button", L"Enable Ccoms"));
+    WaitForRoomToShow("Ccoms Enabled");
+
+    // The owner's own line is never a command, not even "End"; the scanner gets several ticks to prove it.
+    ASSERT_TRUE(SayAsOwner(L"!End"));
+    WaitForRoomToShow("!End");
+    Sleep(Scaled(2000));
+    ASSERT_TRUE(SayAsParticipant(L"!Info"));
+    const std::string info = ToAnsi(
+        L"[Orv Jubo \u00BB Make: 2.1 \u00BB Current User: Rosa \u00BB Current "
+        L"Directory: <b>0</b> files. \u00BB Get it at: <font color=blue><u>"
+        L"orvjubo.net</u>]");
+    std::string history = WaitForRoomToShow(info);
+    ASSERT_NE(history.find(info), std::string::npos) << "the room shows:\n" << history;
+    EXPECT_FALSE(player_.HasEnded());
+
+    ASSERT_TRUE(SayAsParticipant(L"!End"));
+    EXPECT_TRUE(player_.WaitForEnd(kEndTimeoutMs)) << "the player did not end";
+    const std::vector<std::string> messages = RoomMessages(ReadHistory());
+    EXPECT_EQ(std::count(messages.begin(), messages.end(), kUnloadedAnnouncement), 1);
+    EXPECT_EQ(messages.back(), kUnloadedAnnouncement);
+}
+
+// "Audible": plays sound, so it is left out where the programs run under an emulator.
+using AudibleChatCommandsInRoom = ChatCommandsInRoom;
+
+TEST_F(AudibleChatCommandsInRoom, AParticipantsNextPlaysTheNextSongWhichTheRoomHearsOf) {
+    ASSERT_TRUE(CopyTestSong(L"short_660.mp3", folder_.File(L"two.mp3")));
+    ASSERT_NO_FATAL_FAILURE(StartRoom());
+    ASSERT_NO_FATAL_FAILURE(StartPlayer());
+    ASSERT_TRUE(AnswerInputBox(player_.Id(), kUserNamePrompt, L"Rosa"));
+    WaitForRoomToShow(LoadedAnnouncement(L"Rosa"));
+    const HWND mainWindow = WaitForMainWindow();
+    ASSERT_NE(mainWindow, nullptr);
+    ASSERT_TRUE(AddToPlaylist(Playlist(mainWindow), {L"one.mp3", L"two.mp3"}));
+    ASSERT_TRUE(SelectEntry(Playlist(mainWindow), 0));
+
+    ASSERT_TRUE(SayAsParticipant(L"Next"));
+    const std::string history = WaitForRoomToShow("two.mp3");
+    EXPECT_EQ(RoomMessages(history).back(), "two.mp3") << "the room shows:\n" << history;
+    EXPECT_EQ(SelectedEntry(Playlist(mainWindow)), 1);
+    EXPECT_TRUE(WaitUntil([&] { return ReadEngineDisplay(mainWindow).fileName == L"two.mp3"; }, 60000));
+}
+
+}  // namespace
+}  // namespace e2e

@@ -1,0 +1,86 @@
+// The whole program on fakes: the menu items and buttons of the playlist sources reach their operations.
+#include <gtest/gtest.h>
+
+#include "app/program.h"
+#include "fakes/fake_chat_windows.h"
+#include "fakes/fake_code_page.h"
+#include "fakes/fake_dialogs.h"
+#include "fakes/fake_engine_panels.h"
+#include "fakes/fake_files.h"
+#include "fakes/fake_folders.h"
+#include "fakes/fake_form.h"
+#include "fakes/fake_handler_queue.h"
+#include "fakes/fake_process.h"
+#include "fakes/fake_timer.h"
+
+namespace orv {
+namespace {
+
+TEST(ProgramBindings, ThePlaylistSourcesItemsAndButtonsReachTheirOperations) {
+    testing::FakeFormFactory forms;
+    testing::FakeEnginePanels panels;
+    testing::FakeFolders folders;
+    testing::FakeDialogs dialogs;
+    testing::FakeChatWindows chatWindows;
+    testing::FakeCodePage codePage;
+    testing::FakeFiles files;
+    testing::FakeTimer timer;
+    testing::FakeProcess process;
+    testing::FakeHandlerQueue later;
+    JuboProgram program(
+        {forms, panels, folders, dialogs, chatWindows, codePage, files, timer, process, later});
+    auto& frmJubo = static_cast<testing::FakeForm&>(program.frmJubo());
+    ListBox& List1 = program.Player().List1();
+
+    // What each item or button leaves behind: the Open dialog's title, a message box, or the playlist.
+    struct Case {
+        const char* opener;  // a button that opens a menu, "List1", "sysmenu", or "" for a plain button
+        const char* item;
+        const wchar_t* dialogTitle;
+        const wchar_t* message;
+        int entriesLeft;  // of two entries, the second selected
+    };
+    const Case cases[] = {
+        {"XPButton6", "mnuAddFile", L"Load Songs.", nullptr, 2},
+        {"XPButton6", "mnuAddplaylist", L"Load your list.", nullptr, 2},
+        {"sysmenu", "mnuSysAddFile", L"Load Songs.", nullptr, 2},
+        {"sysmenu", "mnuSysAddPL", L"Load your list.", nullptr, 2},
+        // The folder listing is empty: Refresh empties the playlist and says so.
+        {"List1", "mnuRefresh", nullptr, L"No files were found in specific folder", 0},
+        {"", "XPButton4", nullptr, nullptr, 1},
+        {"", "XPButton3", nullptr, nullptr, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.item);
+        List1.Clear();
+        List1.AddItem(L"one.mp3");
+        List1.AddItem(L"two.mp3");
+        List1.SetListIndex(1);
+        dialogs.shown.clear();
+        dialogs.openRequests.clear();
+        const std::string opener = c.opener;
+        if (opener.empty()) {
+            ASSERT_TRUE(frmJubo.Press(c.item));
+        } else {
+            if (opener == "List1") {
+                frmJubo.MouseDown("List1", MouseButton::Right);
+            } else if (opener == "sysmenu") {
+                frmJubo.PopUpMenu(program.Menus().sysmenu());
+            } else {
+                frmJubo.Press(c.opener);
+            }
+            ASSERT_TRUE(frmJubo.ChooseMenuItem(c.item));
+        }
+        EXPECT_EQ(dialogs.openRequests.empty() ? Text{} : dialogs.openRequests.back().title,
+                  c.dialogTitle ? Text(c.dialogTitle) : Text{});
+        const std::vector<Text> messages = dialogs.Messages();
+        EXPECT_EQ(messages.empty() ? Text{} : messages.back(), c.message ? Text(c.message) : Text{});
+        EXPECT_EQ(List1.Count(), c.entriesLeft);
+    }
+    frmJubo.Press("XPButton6");
+    ASSERT_TRUE(frmJubo.ChooseMenuItem("mnuAddDir"));
+    EXPECT_TRUE(program.Player().frmAddDir().Window().IsVisible());
+}
+
+}  // namespace
+}  // namespace orv
