@@ -13,6 +13,7 @@
 #include "fakes/fake_handler_queue.h"
 #include "fakes/fake_process.h"
 #include "fakes/fake_timer.h"
+#include "fakes/fake_tray_icon.h"
 
 namespace orv {
 namespace {
@@ -84,7 +85,9 @@ struct PlayerInRoom {
     FakeTimer timer;
     FakeProcess process;
     FakeHandlerQueue later;
-    JuboProgram program{{forms, panels, folders, dialogs, windows, codePage, files, timer, process, later}};
+    FakeTrayIcon tray;
+    JuboProgram program{
+        {forms, panels, folders, dialogs, windows, codePage, files, timer, process, later, tray}};
     int lines = 0;
     std::size_t seen = 0;
 };
