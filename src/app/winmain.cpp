@@ -68,8 +68,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
                                       GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
     orv::win32::Win32TrayIcon cSysTray1(smallIcon, orv::kTrayTip);
     // Under Wine a process that ends while the engine's graph is open crashes in the graph's threads; the
-    // program lets go of the graph first.
-    process.beforeEnd = [&enginePanels] { enginePanels.CloseEngines(); };
+    // program lets go of the graph first. An icon left in the tray would stay until the pointer passes over
+    // it.
+    process.beforeEnd = [&enginePanels, &cSysTray1] {
+        enginePanels.CloseEngines();
+        cSysTray1.SetInTray(false);
+    };
 
     std::unique_ptr<orv::JuboProgram> program;
     const bool made = orv::win32::RunBehindBarrier([&] {

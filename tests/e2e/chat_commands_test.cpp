@@ -81,18 +81,24 @@ TEST_F(ChatCommandsInRoom, TheTriggerFromCcomsWorksForOthersAndEndSaysGoodbyeOnc
     EXPECT_EQ(messages.back(), kUnloadedAnnouncement);
 }
 
-// The icon the shell holds for the player's tray window (NIM_MODIFY succeeds only for an icon it has).
-bool ShellHasTrayIconOf(DWORD processId) {
+// The player's tray window, which the shell knows its icon by; nullptr when there is none.
+HWND TrayWindowOf(DWORD processId) {
     for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, L"OrvJubo.cSysTray", nullptr));) {
         DWORD owner = 0;
         GetWindowThreadProcessId(window, &owner);
-        NOTIFYICONDATAW data{.cbSize = sizeof(NOTIFYICONDATAW), .hWnd = window, .uID = 1, .uFlags = NIF_TIP};
-        wcscpy_s(data.szTip, L"Orv Jubo");
-        if (owner == processId && Shell_NotifyIconW(NIM_MODIFY, &data)) {
-            return true;
+        if (owner == processId) {
+            return window;
         }
     }
-    return false;
+    return nullptr;
+}
+
+// Whether the shell holds the icon: NIM_MODIFY succeeds only for an icon it has.
+bool ShellHasTrayIconOf(DWORD processId) {
+    NOTIFYICONDATAW data{
+        .cbSize = sizeof(NOTIFYICONDATAW), .hWnd = TrayWindowOf(processId), .uID = 1, .uFlags = NIF_TIP};
+    wcscpy_s(data.szTip, L"Orv Jubo");
+    return data.hWnd != nullptr && Shell_NotifyIconW(NIM_MODIFY, &data);
 }
 
 TEST_F(ChatCommandsInRoom, AParticipantsMinHidesTheMainWindowBehindATrayIconWhichRestoresIt) {
@@ -117,8 +123,7 @@ TEST_F(ChatCommandsInRoom, AParticipantsMinHidesTheMainWindowBehindATrayIconWhic
     EXPECT_FALSE(player_.HasEnded());
 
     // The icon's left double-click, as the shell reports it, brings back the main window only.
-    const HWND tray = FindWindowExW(nullptr, nullptr, L"OrvJubo.cSysTray", nullptr);
-    PostMessageW(tray, WM_APP + 20, 0, MAKELPARAM(WM_LBUTTONDBLCLK, 1));
+    PostMessageW(TrayWindowOf(player_.Id()), WM_APP + 20, 0, MAKELPARAM(WM_LBUTTONDBLCLK, 1));
     EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(mainWindow) != FALSE; }, Scaled(20000)));
     EXPECT_TRUE(WaitUntil([&] { return !ShellHasTrayIconOf(player_.Id()); }, Scaled(20000)));
     EXPECT_FALSE(IsWindowVisible(ccoms));
