@@ -12,6 +12,7 @@
 #include "fakes/fake_handler_queue.h"
 #include "fakes/fake_process.h"
 #include "fakes/fake_timer.h"
+#include "fakes/fake_tray_icon.h"
 
 namespace orv {
 namespace {
@@ -27,8 +28,9 @@ TEST(ProgramBindings, ThePlaylistSourcesItemsAndButtonsReachTheirOperations) {
     testing::FakeTimer timer;
     testing::FakeProcess process;
     testing::FakeHandlerQueue later;
+    testing::FakeTrayIcon tray;
     JuboProgram program(
-        {forms, panels, folders, dialogs, chatWindows, codePage, files, timer, process, later});
+        {forms, panels, folders, dialogs, chatWindows, codePage, files, timer, process, later, tray});
     auto& frmJubo = static_cast<testing::FakeForm&>(program.frmJubo());
     ListBox& List1 = program.Player().List1();
 

@@ -19,6 +19,7 @@
 #include "fakes/fake_media_engine.h"
 #include "fakes/fake_process.h"
 #include "fakes/fake_timer.h"
+#include "fakes/fake_tray_icon.h"
 #include "player/chat_sends_layout.h"
 #include "shell/add_dir_layout.h"
 #include "shell/ccoms_layout.h"
@@ -186,8 +187,9 @@ TEST(ProgramSkins, TheSkinsButtonOpensTheChooserWhoseSchemesReachThePlayersWindo
     testing::FakeTimer timer;
     testing::FakeProcess process;
     testing::FakeHandlerQueue later;
+    testing::FakeTrayIcon tray;
     JuboProgram program(
-        {forms, panels, folders, dialogs, chatWindows, codePage, files, timer, process, later});
+        {forms, panels, folders, dialogs, chatWindows, codePage, files, timer, process, later, tray});
     const SharedPicture startUp = program.frmJubo().BackPicture();
     ASSERT_NE(startUp, nullptr);
     const auto choose = [&](int index) {

@@ -61,13 +61,12 @@ MainWindowMenus::BindingTable MainWindowMenus::MakeBindingTable(JuboPlayer& play
     AddDirWindow& addDir = player.frmAddDir();
     const std::function<void()> showAddDir =
         windows.showAddDir ? windows.showAddDir : [&addDir] { addDir.Window().Show(); };
-    // Items bound to nothing act later: minimising and restoring get their handlers here.
     return {
         {"mnuAddDir", showAddDir},
         {"mnuAddFile", windows.addFile},
         {"mnuAddplaylist", windows.loadPlaylist},
-        {"mnuMinTask", nullptr},
-        {"mnuMinTray", nullptr},
+        {"mnuMinTask", windows.minimizeToTaskbar},
+        {"mnuMinTray", windows.minimizeToTray},
         {"mnuNextSong", [&navigation] { navigation.Step(kTrayNextSong); }},
         {"mnuPrevious", [&navigation] { navigation.Step(kTrayPreviousSong); }},
         {"mnupause", [&playback] { playback.Pause(); }},
@@ -80,7 +79,7 @@ MainWindowMenus::BindingTable MainWindowMenus::MakeBindingTable(JuboPlayer& play
         {"mnuCredits", [&form2 = windows.Form2] { form2.Show(); }},
         // At once: no unloaded announcement, no other handler.
         {"mnuClose", [&process] { process.EndNow(); }},
-        {"mnuRestore", nullptr},
+        {"mnuRestore", windows.restore},
         {"mnuCancel", nullptr},
         {"mnuSkins", windows.showForm3},
         {"mnuListPlay", [&playback] { playback.PlaySelectedEntry(); }},

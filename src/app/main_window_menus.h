@@ -33,6 +33,10 @@ class MainWindowMenus {
         std::function<void()> addFile;       // one song through the Open dialog
         std::function<void()> loadPlaylist;  // a ".mlt" list through the Open dialog
         std::function<void()> refresh;       // the playlist again from the folder listing
+        // frmJubo's states; an empty one leaves its item doing nothing.
+        std::function<void()> minimizeToTaskbar;
+        std::function<void()> minimizeToTray;
+        std::function<void()> restore;  // from the tray
     };
 
     // Binds the opening buttons and List1's right button on frmJubo.

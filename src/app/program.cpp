@@ -38,8 +38,17 @@ JuboProgram::JuboProgram(const ProgramPorts& ports)
               .showAddDir = [this] { sources_.directory.ShowDialog(); },
               .addFile = [this] { sources_.edits.AddFile(); },
               .loadPlaylist = [this] { sources_.files.Load(); },
-              .refresh = [this] { sources_.directory.Refresh(); }},
+              .refresh = [this] { sources_.directory.Refresh(); },
+              .minimizeToTaskbar = [this] { tray_.MinimizeToTaskbar(); },
+              .minimizeToTray = [this] { tray_.MinimizeToTray(); },
+              .restore = [this] { tray_.Restore(); }},
              ports.process),
+      // Hidden with frmJubo, in this order; the skin chooser stays as it is.
+      tray_(ports.tray, *frmJubo_,
+            {[this]() -> Form& { return player_.frmAddDir().Window(); },
+             [this]() -> Form& { return player_.frmChatSends().Window(); },
+             [this]() -> Form& { return form1_.Window(); }, [this]() -> Form& { return form2_.Get(); }},
+            [this] { return menus_.sysmenu(); }),
       commands_(ChatCommandTargetsOf(ports.process)) {
     // The red scheme is the start-up appearance.
     frmJubo_->SetBackPicture(pictures_.Of(kStartUpSkinAccent));
@@ -92,18 +101,7 @@ ChatCommandTargets JuboProgram::ChatCommandTargetsOf(Process& process) {
             .frmChatSends = player_.frmChatSends(),
             .process = process,
             .refresh = [this] { sources_.directory.Refresh(); },
-            .minimizeToTray = [this] { MinimizeToTray(); }};
-}
-
-// The main window and the auxiliary windows hidden, in this order, those not made yet made hidden; the skin
-// chooser stays as it is. The tray icon that stands in for the main window is put up first, once the program
-// has one.
-void JuboProgram::MinimizeToTray() {
-    frmJubo_->Hide();
-    player_.frmAddDir().Window().Hide();
-    player_.frmChatSends().Window().Hide();
-    form1_.Window().Hide();
-    form2_.Get().Hide();
+            .minimizeToTray = [this] { tray_.MinimizeToTray(); }};
 }
 
 void JuboProgram::Start() {

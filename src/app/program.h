@@ -1,7 +1,7 @@
 #pragma once
 // The program as its parts make it up: the main window frmJubo with its background, player and menus, the
-// windows Form1 ("Ccoms"), Form2 ("Credits") and the skin chooser, the chat module, the chat scanner and the
-// chat commands, start-up and shutdown. Everything outside comes in through the ports.
+// windows Form1 ("Ccoms"), Form2 ("Credits") and the skin chooser, the tray icon, the chat module, the chat
+// scanner and the chat commands, start-up and shutdown. Everything outside comes in through the ports.
 #include <memory>
 
 #include "aim/chat.h"
@@ -17,10 +17,12 @@
 #include "platform/process.h"
 #include "platform/single_form.h"
 #include "platform/timer.h"
+#include "platform/tray_icon.h"
 #include "player/chat_module_sender.h"
 #include "playlist/playlist_sources.h"
 #include "shell/skin_pictures.h"
 #include "shell/skins.h"
+#include "shell/system_tray.h"
 
 namespace orv {
 
@@ -36,6 +38,8 @@ struct ProgramPorts {
     Process& process;
     // Where the engine's events wait for the handler that raised them to return.
     HandlerQueue& later;
+    // cSysTray1, with the program's icon and tip.
+    TrayIcon& tray;
 };
 
 class JuboProgram {
@@ -59,13 +63,13 @@ class JuboProgram {
     CcomsWindow& Form1() { return form1_; }
     SingleForm& Form2() { return form2_; }
     MainWindowMenus& Menus() { return menus_; }
+    SystemTray& Tray() { return tray_; }
 
   private:
     static std::unique_ptr<Form> MakeMainWindow(FormFactory& forms);
     void BindPlaylistSources();
     SkinTargets SkinTargetsOf();
     ChatCommandTargets ChatCommandTargetsOf(Process& process);
-    void MinimizeToTray();
 
     std::unique_ptr<Form> frmJubo_;
     Chat chat_;
@@ -79,6 +83,7 @@ class JuboProgram {
     SingleForm form2_;
     SkinChooser form3_;
     MainWindowMenus menus_;
+    SystemTray tray_;
     ChatCommands commands_;
 };
 

@@ -18,6 +18,7 @@
 #include "platform/win32/win32_form.h"
 #include "platform/win32/win32_handler_queue.h"
 #include "platform/win32/win32_process.h"
+#include "platform/win32/win32_tray_icon.h"
 #include "platform/win32/win32_ui_timer.h"
 
 namespace {
@@ -61,9 +62,18 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     orv::win32::Win32UiTimer chat_tymer;
     orv::win32::Win32Process process;
     orv::win32::Win32HandlerQueue engineEvents;
+    // The notification area shows the small size of the icon.
+    const auto smallIcon =
+        static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kProgramIcon), IMAGE_ICON,
+                                      GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+    orv::win32::Win32TrayIcon cSysTray1(smallIcon, orv::kTrayTip);
     // Under Wine a process that ends while the engine's graph is open crashes in the graph's threads; the
-    // program lets go of the graph first.
-    process.beforeEnd = [&enginePanels] { enginePanels.CloseEngines(); };
+    // program lets go of the graph first. An icon left in the tray would stay until the pointer passes over
+    // it.
+    process.beforeEnd = [&enginePanels, &cSysTray1] {
+        enginePanels.CloseEngines();
+        cSysTray1.SetInTray(false);
+    };
 
     std::unique_ptr<orv::JuboProgram> program;
     const bool made = orv::win32::RunBehindBarrier([&] {
@@ -78,6 +88,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
             .chatTimer = chat_tymer,
             .process = process,
             .later = engineEvents,
+            .tray = cSysTray1,
         });
     });
     if (!made) {

@@ -103,6 +103,9 @@ class Form {
     virtual void Show() = 0;
     virtual void Hide() = 0;
     virtual bool IsVisible() const = 0;
+    // To the taskbar (window state minimised); a visible window stays visible.
+    virtual void Minimize() = 0;
+    virtual bool IsMinimized() const = 0;
     // False once the window is destroyed (by its close box); its controls then keep their last values.
     virtual bool Exists() const = 0;
 

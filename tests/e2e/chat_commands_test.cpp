@@ -1,5 +1,9 @@
 // Chat commands between the player and the stand-in room: the owner sets the trigger in "Ccoms" and switches
 // the commands on; another participant's lines are obeyed, the owner's own never are.
+#include <windows.h>
+// After windows.h.
+#include <shellapi.h>
+
 #include <algorithm>
 
 #include "chatroom/chatroom_protocol.h"
@@ -75,6 +79,54 @@ TEST_F(ChatCommandsInRoom, TheTriggerFromCcomsWorksForOthersAndEndSaysGoodbyeOnc
     const std::vector<std::string> messages = RoomMessages(ReadHistory());
     EXPECT_EQ(std::count(messages.begin(), messages.end(), kUnloadedAnnouncement), 1);
     EXPECT_EQ(messages.back(), kUnloadedAnnouncement);
+}
+
+// The player's tray window, which the shell knows its icon by; nullptr when there is none.
+HWND TrayWindowOf(DWORD processId) {
+    for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, L"OrvJubo.cSysTray", nullptr));) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == processId) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
+// Whether the shell holds the icon: NIM_MODIFY succeeds only for an icon it has.
+bool ShellHasTrayIconOf(DWORD processId) {
+    NOTIFYICONDATAW data{
+        .cbSize = sizeof(NOTIFYICONDATAW), .hWnd = TrayWindowOf(processId), .uID = 1, .uFlags = NIF_TIP};
+    wcscpy_s(data.szTip, L"Orv Jubo");
+    return data.hWnd != nullptr && Shell_NotifyIconW(NIM_MODIFY, &data);
+}
+
+TEST_F(ChatCommandsInRoom, AParticipantsMinHidesTheMainWindowBehindATrayIconWhichRestoresIt) {
+    ASSERT_NO_FATAL_FAILURE(StartRoom());
+    ASSERT_NO_FATAL_FAILURE(StartPlayer());
+    ASSERT_TRUE(AnswerInputBox(player_.Id(), kUserNamePrompt, L"Rosa"));
+    WaitForRoomToShow(LoadedAnnouncement(L"Rosa"));
+    const HWND mainWindow = WaitForMainWindow();
+    ASSERT_NE(mainWindow, nullptr);
+    PressButton(MainWindowButton(mainWindow, L"Ccoms"));
+    const HWND ccoms = WaitForTopWindow({.processId = player_.Id(), .caption = L"Ccoms"});
+    ASSERT_NE(ccoms, nullptr) << "\"Ccoms\" did not open";
+    PressButton(FindDescendant(ccoms, L"Button", L"Enable Ccoms"));
+    WaitForRoomToShow("Ccoms Enabled");
+    EXPECT_FALSE(ShellHasTrayIconOf(player_.Id()));
+
+    ASSERT_TRUE(SayAsParticipant(L"Min"));
+    EXPECT_TRUE(
+        WaitUntil([&] { return !IsWindowVisible(mainWindow) && !IsWindowVisible(ccoms); }, Scaled(20000)))
+        << "the main window and \"Ccoms\" stayed on screen";
+    EXPECT_TRUE(WaitUntil([&] { return ShellHasTrayIconOf(player_.Id()); }, Scaled(20000))) << "no tray icon";
+    EXPECT_FALSE(player_.HasEnded());
+
+    // The icon's left double-click, as the shell reports it, brings back the main window only.
+    PostMessageW(TrayWindowOf(player_.Id()), WM_APP + 20, 0, MAKELPARAM(WM_LBUTTONDBLCLK, 1));
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(mainWindow) != FALSE; }, Scaled(20000)));
+    EXPECT_TRUE(WaitUntil([&] { return !ShellHasTrayIconOf(player_.Id()); }, Scaled(20000)));
+    EXPECT_FALSE(IsWindowVisible(ccoms));
 }
 
 // "Audible": plays sound, so it is left out where the programs run under an emulator.

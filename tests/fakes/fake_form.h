@@ -11,6 +11,7 @@
 
 #include "fakes/fake_colour_log.h"
 #include "fakes/fake_controls.h"
+#include "fakes/fake_event_list.h"
 #include "platform/form.h"
 
 namespace orv::testing {
@@ -146,8 +147,15 @@ class FakeForm : public Form {
             ++shows;
         }
     }
-    void Hide() override { visible = false; }
+    void Hide() override {
+        visible = false;
+        if (events != nullptr) {
+            events->push_back("hide " + name_);
+        }
+    }
     bool IsVisible() const override { return visible; }
+    void Minimize() override { minimized = exists; }
+    bool IsMinimized() const override { return minimized; }
     bool Exists() const override { return exists; }
     OleColour BackColour() const override { return backColour; }
     void SetBackColour(OleColour colour) override { backColour = colour; }
@@ -242,7 +250,10 @@ class FakeForm : public Form {
 
     const Form* owner;
     bool visible = false;
+    bool minimized = false;
     bool exists = true;
+    // When set, each Hide is noted there as "hide <name>".
+    FakeEventList* events = nullptr;
     int shows = 0;
     OleColour backColour;
     SharedPicture picture;
@@ -291,7 +302,12 @@ class FakeFormFactory : public FormFactory {
   public:
     std::unique_ptr<Form> Create(const WindowSpec& layout, const Form* owner) override {
         ++created[layout.name];
-        return std::make_unique<FakeForm>(layout, owner, &living);
+        auto form = std::make_unique<FakeForm>(layout, owner, &living);
+        if (events != nullptr) {
+            events->push_back("make " + layout.name);
+            form->events = events;
+        }
+        return form;
     }
 
     // The living window of that name made last; nullptr when there is none.
@@ -306,6 +322,8 @@ class FakeFormFactory : public FormFactory {
 
     std::map<std::string, int> created;
     std::vector<FakeForm*> living;
+    // When set, each window made is noted there as "make <name>", and its hides after.
+    FakeEventList* events = nullptr;
 };
 
 }  // namespace orv::testing

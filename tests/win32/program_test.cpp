@@ -15,6 +15,7 @@
 #include "fakes/fake_files.h"
 #include "fakes/fake_process.h"
 #include "fakes/fake_timer.h"
+#include "fakes/fake_tray_icon.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/unique_handles.h"
 #include "platform/win32/win32_engine_panels.h"
@@ -47,7 +48,8 @@ class Program : public ::testing::Test {
                                                              .files = files,
                                                              .chatTimer = timer,
                                                              .process = process,
-                                                             .later = engineEvents});
+                                                             .later = engineEvents,
+                                                             .tray = tray});
         program->frmJubo().Show();
     }
     void TearDown() override { program.reset(); }
@@ -98,6 +100,7 @@ class Program : public ::testing::Test {
     Win32EnginePanels panels;
     Win32Folders folders;
     Win32HandlerQueue engineEvents;
+    orv::testing::FakeTrayIcon tray;
     std::unique_ptr<JuboProgram> program;
 };
 

@@ -120,6 +120,16 @@ bool Win32Form::IsVisible() const {
     return Exists() && IsWindowVisible(host_->Handle()) != FALSE;
 }
 
+void Win32Form::Minimize() {
+    if (Exists()) {
+        ShowWindow(host_->Handle(), SW_MINIMIZE);
+    }
+}
+
+bool Win32Form::IsMinimized() const {
+    return Exists() && IsIconic(host_->Handle()) != FALSE;
+}
+
 bool Win32Form::Exists() const {
     return host_->Handle() != nullptr;
 }
@@ -171,6 +181,9 @@ void Win32Form::PopUpMenu(const Menu& menu) {
     const HMENU popup = BuildMenu(menu.items, choosable);
     POINT pointer{};
     GetCursorPos(&pointer);
+    // Only a menu of the foreground window closes when the user clicks elsewhere; this matters for the tray
+    // menu, opened while frmJubo is hidden.
+    SetForegroundWindow(host_->Handle());
     // The menu answers with the chosen item instead of a command message, so the handler runs here, after the
     // menu has closed.
     const UINT chosen = static_cast<UINT>(

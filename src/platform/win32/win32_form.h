@@ -27,6 +27,8 @@ class Win32Form : public Form {
     void Show() override;
     void Hide() override;
     bool IsVisible() const override;
+    void Minimize() override;
+    bool IsMinimized() const override;
     bool Exists() const override;
     OleColour BackColour() const override;
     void SetBackColour(OleColour colour) override;
