@@ -1,37 +1,16 @@
 // The whole program on fakes: the menu items and buttons of the playlist sources reach their operations.
 #include <gtest/gtest.h>
 
-#include "app/program.h"
-#include "fakes/fake_chat_windows.h"
-#include "fakes/fake_code_page.h"
-#include "fakes/fake_dialogs.h"
-#include "fakes/fake_engine_panels.h"
-#include "fakes/fake_files.h"
-#include "fakes/fake_folders.h"
-#include "fakes/fake_form.h"
-#include "fakes/fake_handler_queue.h"
-#include "fakes/fake_process.h"
-#include "fakes/fake_timer.h"
-#include "fakes/fake_tray_icon.h"
+#include "fakes/fake_program.h"
 
 namespace orv {
 namespace {
 
 TEST(ProgramBindings, ThePlaylistSourcesItemsAndButtonsReachTheirOperations) {
-    testing::FakeFormFactory forms;
-    testing::FakeEnginePanels panels;
-    testing::FakeFolders folders;
-    testing::FakeDialogs dialogs;
-    testing::FakeChatWindows chatWindows;
-    testing::FakeCodePage codePage;
-    testing::FakeFiles files;
-    testing::FakeTimer timer;
-    testing::FakeProcess process;
-    testing::FakeHandlerQueue later;
-    testing::FakeTrayIcon tray;
-    JuboProgram program(
-        {forms, panels, folders, dialogs, chatWindows, codePage, files, timer, process, later, tray});
-    auto& frmJubo = static_cast<testing::FakeForm&>(program.frmJubo());
+    testing::FakeProgram fakes;
+    JuboProgram& program = fakes.program;
+    testing::FakeDialogs& dialogs = fakes.dialogs;
+    testing::FakeForm& frmJubo = fakes.frmJubo();
     ListBox& List1 = program.Player().List1();
 
     // What each item or button leaves behind: the Open dialog's title, a message box, or the playlist.

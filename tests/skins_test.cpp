@@ -7,19 +7,9 @@
 #include <set>
 
 #include "app/main_window_layout.h"
-#include "app/program.h"
-#include "fakes/fake_chat_windows.h"
-#include "fakes/fake_code_page.h"
-#include "fakes/fake_dialogs.h"
-#include "fakes/fake_engine_panels.h"
-#include "fakes/fake_files.h"
-#include "fakes/fake_folders.h"
 #include "fakes/fake_form.h"
-#include "fakes/fake_handler_queue.h"
+#include "fakes/fake_program.h"
 #include "fakes/fake_media_engine.h"
-#include "fakes/fake_process.h"
-#include "fakes/fake_timer.h"
-#include "fakes/fake_tray_icon.h"
 #include "player/chat_sends_layout.h"
 #include "shell/add_dir_layout.h"
 #include "shell/ccoms_layout.h"
@@ -177,19 +167,10 @@ TEST_F(SkinsTest, ASchemeChangesItsTargetsInItsOrder) {
 }
 
 TEST(ProgramSkins, TheSkinsButtonOpensTheChooserWhoseSchemesReachThePlayersWindows) {
-    testing::FakeFormFactory forms;
-    testing::FakeEnginePanels panels;
-    testing::FakeFolders folders;
-    testing::FakeDialogs dialogs;
-    testing::FakeChatWindows chatWindows;
-    testing::FakeCodePage codePage;
-    testing::FakeFiles files;
-    testing::FakeTimer timer;
-    testing::FakeProcess process;
-    testing::FakeHandlerQueue later;
-    testing::FakeTrayIcon tray;
-    JuboProgram program(
-        {forms, panels, folders, dialogs, chatWindows, codePage, files, timer, process, later, tray});
+    testing::FakeProgram fakes;
+    JuboProgram& program = fakes.program;
+    testing::FakeFormFactory& forms = fakes.forms;
+    testing::FakeEnginePanels& panels = fakes.panels;
     const SharedPicture startUp = program.frmJubo().BackPicture();
     ASSERT_NE(startUp, nullptr);
     const auto choose = [&](int index) {
