@@ -146,7 +146,7 @@ std::string FormControls::NameOf(HWND child) const {
     return control ? control->layout.name : std::string{};
 }
 
-const ControlSpec* FormControls::Spec(std::string_view name) const {
+const ControlSpec* FormControls::LayoutOf(std::string_view name) const {
     const Control* control = FindNamed(name);
     return control ? &control->layout : nullptr;
 }

@@ -32,7 +32,7 @@ class FormControls {
     // The name of the control whose child window this is; empty for a window that is not one of them.
     std::string NameOf(HWND child) const;
     // The named control's layout data as it is now (with the colours set since); nullptr when there is none.
-    const ControlSpec* Spec(std::string_view name) const;
+    const ControlSpec* LayoutOf(std::string_view name) const;
 
     // New colours, shown at once: fore is the text colour (a push button's caption, a line), back the
     // background (a push button's face).

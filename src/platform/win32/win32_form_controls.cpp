@@ -24,8 +24,8 @@ class Win32Control : public Interface {
         if (const HWND child = Child()) {
             return WindowText(child);
         }
-        const ControlSpec* spec = Spec();
-        return spec ? spec->caption : Text{};
+        const ControlSpec* layout = Layout();
+        return layout ? layout->caption : Text{};
     }
     void SetCaption(const Text& caption) override {
         if (const HWND child = Child()) {
@@ -36,8 +36,8 @@ class Win32Control : public Interface {
         if (const HWND child = Child()) {
             return IsWindowEnabled(child) != FALSE;
         }
-        const ControlSpec* spec = Spec();
-        return spec && spec->enabled;
+        const ControlSpec* layout = Layout();
+        return layout && layout->enabled;
     }
     void SetEnabled(bool enabled) override {
         if (XPButton* button = window_.Controls().Button(name_)) {
@@ -47,19 +47,19 @@ class Win32Control : public Interface {
         }
     }
     OleColour ForeColour() const override {
-        const ControlSpec* spec = Spec();
-        return spec ? spec->fore : OleColour{};
+        const ControlSpec* layout = Layout();
+        return layout ? layout->fore : OleColour{};
     }
     void SetForeColour(OleColour colour) override { window_.Controls().SetForeColour(name_, colour); }
     OleColour BackColour() const override {
-        const ControlSpec* spec = Spec();
-        return spec ? spec->back : OleColour{};
+        const ControlSpec* layout = Layout();
+        return layout ? layout->back : OleColour{};
     }
     void SetBackColour(OleColour colour) override { window_.Controls().SetBackColour(name_, colour); }
 
   protected:
     HWND Child() const { return window_.Handle() != nullptr ? window_.Control(name_) : nullptr; }
-    const ControlSpec* Spec() const { return window_.Controls().Spec(name_); }
+    const ControlSpec* Layout() const { return window_.Controls().LayoutOf(name_); }
 
     FormWindow& window_;
     std::string name_;
