@@ -86,6 +86,13 @@ TEST_F(PlaylistSourcesTest, AddDirectoryListsStartAtTheWorkingDirectoryAndFollow
     folders.currentDirectory = L"C:\\Music\\Rock";
     form.CloseBox();
     EXPECT_EQ(addDir.Dir1Path(), L"C:\\Music\\Rock") << "made again at the working directory of that moment";
+
+    // "OK" points File1 at the folder; the hidden dialog shows that listing when it comes back.
+    folders.files[L"C:\\Music\\Rock"].push_back(L"s.mp3");
+    addDir.Show();
+    AddDir().Press("XPButton1");
+    addDir.Show();
+    EXPECT_EQ(Items(AddDir().ListBoxNamed("File1")), (std::vector<Text>{L"r.mp3", L"s.mp3"}));
 }
 
 TEST_F(PlaylistSourcesTest, DirectoryLoadsRefreshAndClearTellTheRoomTheCount) {

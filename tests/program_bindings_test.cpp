@@ -58,9 +58,17 @@ TEST(ProgramBindings, ThePlaylistSourcesItemsAndButtonsReachTheirOperations) {
         EXPECT_EQ(messages.empty() ? Text{} : messages.back(), c.message ? Text(c.message) : Text{});
         EXPECT_EQ(List1.Count(), c.entriesLeft);
     }
+    // "Directory" shows frmAddDir; chosen again (here from the tray menu) it brings the shown one to the
+    // front.
     frmJubo.Press("XPButton6");
     ASSERT_TRUE(frmJubo.ChooseMenuItem("mnuAddDir"));
-    EXPECT_TRUE(program.Player().frmAddDir().Window().IsVisible());
+    auto& frmAddDir = dynamic_cast<testing::FakeForm&>(program.Player().frmAddDir().Window());
+    EXPECT_TRUE(frmAddDir.IsVisible());
+    EXPECT_EQ(frmAddDir.frontings, 0);
+    frmJubo.PopUpMenu(program.Menus().sysmenu());
+    ASSERT_TRUE(frmJubo.ChooseMenuItem("mnuSysAddDir"));
+    EXPECT_EQ(frmAddDir.shows, 1);
+    EXPECT_EQ(frmAddDir.frontings, 1);
 }
 
 }  // namespace

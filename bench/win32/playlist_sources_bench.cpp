@@ -1,11 +1,13 @@
 // What filling the playlist costs, beside the bare work it cannot avoid, in the same run:
-//  - a folder of 10 000 files through frmAddDir's "OK" (the folder read, File1 filled, the names appended to
-//    the playlist), beside enumerating the folder and filling one plain list box with its drawing off;
+//  - a folder of 10 000 files through "OK" on the shown frmAddDir (the folder read and sorted by name, the
+//    dialog hidden, the names appended to the playlist), beside enumerating the folder and filling one plain
+//    list box with its drawing off;
 //  - a 100 000-entry list saved ("Save") and loaded ("Playlist"), beside reading the entries out of a plain
 //    list box (each entry's length, then its text) and writing the bytes raw, and reading the bytes raw and
 //    filling a plain list box.
 // Goal: at most 1.5 times the baseline. Medians of several rounds.
-//   playlist_sources_bench.exe [--rounds R]   (default 5; ORVJUBO_BENCH_PARTS=1 also times the parts once)
+//   bench/under_wine.sh playlist_sources_bench [BUILD_FOLDER] --rounds R
+// (default 5 rounds; ORVJUBO_BENCH_PARTS=1 also times the parts once). "OK" is pressed on the shown dialog.
 #include <windows.h>
 
 #include <algorithm>
@@ -178,6 +180,7 @@ int wmain(int argc, wchar_t** argv) {
             FillPlainList(plain, names);
         }));
         list1.Clear();
+        addDir.Show();
         folderProduct.push_back(Milliseconds([&] { sources.directory.LoadDirectory(); }));
         if (list1.Count() != kFolderFiles) {
             std::fprintf(stderr, "the folder gave %d entries, not %d\n", list1.Count(), kFolderFiles);

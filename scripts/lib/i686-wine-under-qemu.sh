@@ -74,6 +74,13 @@ if [ ! -f "$prefix/.orvjubo-ready" ]; then
   wineserver -w
   touch "$prefix/.orvjubo-ready"
 fi
+# No window manager runs on the display: unmanaged windows spare Wine's wait of up to two seconds for one each
+# time a window is hidden.
+if [ ! -f "$prefix/.orvjubo-unmanaged" ]; then
+  "$loader" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
+  wineserver -w
+  touch "$prefix/.orvjubo-unmanaged"
+fi
 
 # One server for the whole run, with Wine's services started once before the program.
 wineserver -p

@@ -60,7 +60,7 @@ MainWindowMenus::BindingTable MainWindowMenus::MakeBindingTable(JuboPlayer& play
     Navigation& navigation = player.Navigator();
     AddDirWindow& addDir = player.frmAddDir();
     const std::function<void()> showAddDir =
-        windows.showAddDir ? windows.showAddDir : [&addDir] { addDir.Window().Show(); };
+        windows.showAddDir ? windows.showAddDir : [&addDir] { addDir.Show(); };
     return {
         {"mnuAddDir", showAddDir},
         {"mnuAddFile", windows.addFile},

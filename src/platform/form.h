@@ -101,6 +101,8 @@ class Form {
     virtual const std::string& Name() const = 0;
     // Modeless: a hidden window is shown; a visible one stays as it is and is not activated again.
     virtual void Show() = 0;
+    // A visible window comes to the front and is activated; a hidden one stays hidden.
+    virtual void BringToFront() = 0;
     virtual void Hide() = 0;
     virtual bool IsVisible() const = 0;
     // To the taskbar (window state minimised); a visible window stays visible.

@@ -18,10 +18,21 @@ const std::vector<Text>& AddDirWindow::File1Entries() {
     return file1_;
 }
 
-void AddDirWindow::PointFile1AtDir1() {
+std::vector<Text> AddDirWindow::FilesInDir1() {
     frmAddDir_.Get();
-    file1_ = folders_.FilesIn(path_);
-    ShowFile1();
+    return folders_.FilesIn(path_);
+}
+
+const std::vector<Text>& AddDirWindow::PointFile1At(std::vector<Text> listing) {
+    Form& form = frmAddDir_.Get();
+    file1_ = std::move(listing);
+    // Filling a list box nobody sees would only slow a big folder down.
+    if (form.IsVisible()) {
+        ShowFile1();
+    } else {
+        file1Stale_ = true;
+    }
+    return file1_;
 }
 
 void AddDirWindow::Load(Form& form) {
@@ -88,6 +99,7 @@ void AddDirWindow::ShowFile1() {
     FormListBox& file1 = form_->ListBoxNamed("File1");
     file1.Clear();
     file1.AddItems(file1_);
+    file1Stale_ = false;
 }
 
 }  // namespace orv

@@ -4,7 +4,7 @@
 // Dir1 the path from the root down to the current folder and then that folder's subfolders, File1 every file
 // of the folder (hidden and system files left out). Opening a folder in Dir1 or choosing a drive moves Dir1
 // at once; Dir1's path is the directory every playlist entry is resolved against. File1 is pointed at a
-// folder only when the window is made and by PointFile1AtDir1. "Cancel" hides the window; the close box
+// folder only when the window is made and by PointFile1At. "Cancel" hides the window; the close box
 // discards it, and the next use makes it afresh.
 #include <functional>
 #include <vector>
@@ -24,13 +24,26 @@ class AddDirWindow {
     Text Dir1Path();
     // File1's entries, in its order, making the window (hidden) if it does not exist.
     const std::vector<Text>& File1Entries();
-    // Points File1 at Dir1's path: the folder is read again.
-    void PointFile1AtDir1();
+    // The files of Dir1's folder, read again, as File1 would list them; File1 itself is left as it is.
+    std::vector<Text> FilesInDir1();
+    // Points File1 at a listing of Dir1's folder. A hidden window's list box is filled when it is next shown.
+    const std::vector<Text>& PointFile1At(std::vector<Text> listing);
 
     bool Exists() const { return frmAddDir_.Exists(); }
     // The window, made hidden if it does not exist.
     Form& Window() { return frmAddDir_.Get(); }
-    void Show() { frmAddDir_.Show(); }
+    // Shown modeless; already shown, it comes to the front.
+    void Show() {
+        Form& window = frmAddDir_.Get();
+        if (window.IsVisible()) {
+            window.BringToFront();
+        } else {
+            if (file1Stale_) {
+                ShowFile1();
+            }
+            window.Show();
+        }
+    }
     void Hide() { frmAddDir_.Get().Hide(); }
 
     // "OK" (XPButton1) pressed.
@@ -49,6 +62,8 @@ class AddDirWindow {
     // The folder each of Dir1's entries opens.
     std::vector<Text> dir1Paths_;
     std::vector<Text> file1_;
+    // File1's list box does not show file1_ yet (it was pointed elsewhere while hidden).
+    bool file1Stale_ = false;
     SingleForm frmAddDir_;
 };
 

@@ -147,6 +147,11 @@ class FakeForm : public Form {
             ++shows;
         }
     }
+    void BringToFront() override {
+        if (visible) {
+            ++frontings;
+        }
+    }
     void Hide() override {
         visible = false;
         if (events != nullptr) {
@@ -255,6 +260,8 @@ class FakeForm : public Form {
     // When set, each Hide is noted there as "hide <name>".
     FakeEventList* events = nullptr;
     int shows = 0;
+    // Times a visible window was brought to the front.
+    int frontings = 0;
     OleColour backColour;
     SharedPicture picture;
     std::optional<Menu> openMenu;

@@ -214,7 +214,7 @@ const std::vector<Case> kCases = {
          EXPECT_EQ(PaintedPixel(window, MulDiv(38, dpi, 96), MulDiv(18, dpi, 96)), RGB(0, 0xC0, 0));
          EXPECT_EQ(PaintedPixel(window, MulDiv(38, dpi, 96), MulDiv(22, dpi, 96)), RGB(0, 0, 0));
      }},
-    {"showing a visible window leaves the active window as it is",
+    {"showing a visible window leaves the active window as it is; bringing it to the front activates it",
      [](Seam& s) {
          s.form->Show();
          EXPECT_TRUE(s.form->IsVisible());
@@ -224,6 +224,8 @@ const std::vector<Case> kCases = {
          const HWND active = GetActiveWindow();
          s.form->Show();
          EXPECT_EQ(GetActiveWindow(), active);
+         s.form->BringToFront();
+         EXPECT_EQ(GetActiveWindow(), s.Window().Handle());
          s.form->Hide();
          EXPECT_FALSE(s.form->IsVisible());
      }},

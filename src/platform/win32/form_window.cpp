@@ -60,6 +60,13 @@ void FormWindow::Show() {
     UpdateWindow(Handle());
 }
 
+void FormWindow::BringToFront() {
+    SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    // Takes the keyboard from the other programs too when ours is the foreground program already (a menu
+    // of ours was just used); otherwise Windows flashes the taskbar button instead.
+    SetForegroundWindow(Handle());
+}
+
 void FormWindow::Hide() {
     ShowWindow(Handle(), SW_HIDE);
 }

@@ -27,6 +27,7 @@ class FormWindow : public BaseWindow {
     const FormControls& Controls() const { return controls_; }
     HWND Control(std::string_view name) const { return controls_.Find(name); }
     void Show();
+    void BringToFront();
     void Hide();
     void Destroy() { DestroyBaseWindow(); }
 

@@ -4,19 +4,28 @@
 
 namespace orv::win32 {
 
+namespace {
+
+// The most bytes one character takes in the code page, so that a text is converted in one pass.
+std::size_t LongestCharacter() {
+    static const std::size_t longest = [] {
+        CPINFO info{};
+        return GetCPInfo(CP_ACP, &info) != FALSE && info.MaxCharSize > 0 ? std::size_t{info.MaxCharSize}
+                                                                         : std::size_t{4};
+    }();
+    return longest;
+}
+
+}  // namespace
+
 AnsiText Win32CodePage::ToAnsi(const Text& text) const {
     if (text.empty()) {
         return {};
     }
     const int length = static_cast<int>(text.size());
-    const int size =
-        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), length, nullptr, 0, nullptr, nullptr);
-    if (size <= 0) {
-        return {};
-    }
-    AnsiText bytes(static_cast<std::size_t>(size), '\0');
+    AnsiText bytes(text.size() * LongestCharacter(), '\0');
     const int written = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), length, bytes.data(),
-                                            size, nullptr, nullptr);
+                                            static_cast<int>(bytes.size()), nullptr, nullptr);
     bytes.resize(static_cast<std::size_t>(written > 0 ? written : 0));
     return bytes;
 }
@@ -26,12 +35,9 @@ Text Win32CodePage::FromAnsi(const AnsiText& bytes) const {
         return {};
     }
     const int length = static_cast<int>(bytes.size());
-    const int size = MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, nullptr, 0);
-    if (size <= 0) {
-        return {};
-    }
-    Text text(static_cast<std::size_t>(size), L'\0');
-    const int written = MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, text.data(), size);
+    // A byte never makes more than one character.
+    Text text(bytes.size(), L'\0');
+    const int written = MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, text.data(), length);
     text.resize(static_cast<std::size_t>(written > 0 ? written : 0));
     return text;
 }

@@ -22,6 +22,26 @@ bool IsListedFile(const WIN32_FIND_DATAW& found) {
     return (found.dwFileAttributes & kLeftOut) == 0;
 }
 
+// The key that orders names as CompareStringW does, without case.
+std::string SortKey(const Text& name) {
+    constexpr DWORD kFlags = LCMAP_SORTKEY | NORM_IGNORECASE;
+    const int length = static_cast<int>(name.size());
+    // A few bytes per character hold nearly every key; the size is asked for only when one does not fit.
+    std::string key(name.size() * 6 + 16, '\0');
+    int size = LCMapStringW(LOCALE_USER_DEFAULT, kFlags, name.c_str(), length,
+                            reinterpret_cast<LPWSTR>(key.data()), static_cast<int>(key.size()));
+    if (size <= 0) {
+        size = LCMapStringW(LOCALE_USER_DEFAULT, kFlags, name.c_str(), length, nullptr, 0);
+        key.assign(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
+        if (size > 0) {
+            size = LCMapStringW(LOCALE_USER_DEFAULT, kFlags, name.c_str(), length,
+                                reinterpret_cast<LPWSTR>(key.data()), size);
+        }
+    }
+    key.resize(static_cast<std::size_t>(size > 0 ? size : 0));
+    return key;
+}
+
 // The names inside the path that pass the test, in the order a sorted list box gives them.
 template <typename Test>
 std::vector<Text> NamesIn(const Text& path, Test passes) {
@@ -44,16 +64,7 @@ std::vector<Text> NamesIn(const Text& path, Test passes) {
     std::vector<std::pair<std::string, std::size_t>> keys;
     keys.reserve(names.size());
     for (std::size_t i = 0; i < names.size(); ++i) {
-        const Text& name = names[i];
-        const int length = static_cast<int>(name.size());
-        const int size = LCMapStringW(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE, name.c_str(),
-                                      length, nullptr, 0);
-        std::string key(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
-        if (size > 0) {
-            LCMapStringW(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE, name.c_str(), length,
-                         reinterpret_cast<LPWSTR>(key.data()), size);
-        }
-        keys.emplace_back(std::move(key), i);
+        keys.emplace_back(SortKey(names[i]), i);
     }
     std::sort(keys.begin(), keys.end());
     std::vector<Text> sorted;

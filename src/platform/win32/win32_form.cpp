@@ -110,6 +110,12 @@ void Win32Form::Show() {
     }
 }
 
+void Win32Form::BringToFront() {
+    if (IsVisible()) {
+        host_->BringToFront();
+    }
+}
+
 void Win32Form::Hide() {
     if (Exists()) {
         host_->Hide();

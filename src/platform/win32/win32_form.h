@@ -25,6 +25,7 @@ class Win32Form : public Form {
 
     const std::string& Name() const override { return name_; }
     void Show() override;
+    void BringToFront() override;
     void Hide() override;
     bool IsVisible() const override;
     void Minimize() override;
