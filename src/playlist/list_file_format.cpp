@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cwctype>
+#include <optional>
+#include <utility>
 
 #include "playlist/utf8.h"
 
@@ -45,10 +47,9 @@ AnsiText ListFileBytes(const std::vector<Text>& entries, const CodePage& codePag
         lines += entry;
         lines += L"\r\n";
     }
-    // One conversion for the whole list: when it comes back unchanged, every entry fits the code page.
-    AnsiText ansi = codePage.ToAnsi(lines);
-    if (codePage.FromAnsi(ansi) == lines) {
-        return ansi;
+    // One conversion for the whole list.
+    if (std::optional<AnsiText> ansi = codePage.ToAnsiExactly(lines)) {
+        return std::move(*ansi);
     }
     return kByteOrderMark + ToUtf8(lines);
 }

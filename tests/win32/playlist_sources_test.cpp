@@ -121,6 +121,9 @@ TEST(PlaylistSourcesOnDisk, ListsSurviveARoundTripAndAFailedSaveKeepsTheOldList)
     ASSERT_TRUE(read);
     EXPECT_EQ(ListFileEntries(*read, codePage), entries);
     EXPECT_FALSE(files.ReadAll(tree.Path() + L"\\gone.mlt"));
+    // The system's code page holds these exactly; a character it would only write as a look-alike does not.
+    EXPECT_EQ(ListFileBytes({L"caf\u00E9.mp3"}, codePage), "caf\xE9.mp3\r\n");
+    EXPECT_EQ(ListFileBytes({L"\u0100.mp3"}, codePage), "\xEF\xBB\xBF\xC4\x80.mp3\r\n");
 
     // Another program holds the list open without letting it be replaced.
     UniqueFile holder(

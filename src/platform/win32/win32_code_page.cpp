@@ -30,6 +30,26 @@ AnsiText Win32CodePage::ToAnsi(const Text& text) const {
     return bytes;
 }
 
+std::optional<AnsiText> Win32CodePage::ToAnsiExactly(const Text& text) const {
+    if (text.empty()) {
+        return AnsiText{};
+    }
+    AnsiText bytes(text.size() * LongestCharacter(), '\0');
+    BOOL lacking = FALSE;
+    const int written =
+        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), static_cast<int>(text.size()),
+                            bytes.data(), static_cast<int>(bytes.size()), nullptr, &lacking);
+    if (written <= 0) {
+        // A code page that cannot say so (UTF-8 as the system's code page): converted there and back.
+        return CodePage::ToAnsiExactly(text);
+    }
+    if (lacking != FALSE) {
+        return std::nullopt;
+    }
+    bytes.resize(static_cast<std::size_t>(written));
+    return bytes;
+}
+
 Text Win32CodePage::FromAnsi(const AnsiText& bytes) const {
     if (bytes.empty()) {
         return {};
