@@ -54,9 +54,11 @@ class FakeControl : public Interface, public FakeControlPath {
     OleColour back;
 };
 
-class FakeFormListBox : public FakeControl<FormListBox> {
+// A list box or a drive list: its entries are kept in a FakeListBox.
+template <typename Interface>
+class FakeFormList : public FakeControl<Interface> {
   public:
-    explicit FakeFormListBox(const ControlSpec& control) : FakeControl(control) {
+    explicit FakeFormList(const ControlSpec& control) : FakeControl<Interface>(control) {
         list.items.assign(control.items.begin(), control.items.end());
     }
     int Count() const override { return list.Count(); }
@@ -80,20 +82,6 @@ class FakeFormTextBox : public FakeControl<FormTextBox> {
             handler();
         }
     }
-};
-
-class FakeFormDriveList : public FakeControl<FormDriveList> {
-  public:
-    using FakeControl::FakeControl;
-    int Count() const override { return list.Count(); }
-    Text Item(int index) const override { return list.Item(index); }
-    int ListIndex() const override { return list.ListIndex(); }
-    bool SetListIndex(int index) override { return list.SetListIndex(index); }
-    void AddItem(const Text& text) override { list.AddItem(text); }
-    void RemoveItem(int index) override { list.RemoveItem(index); }
-    void Clear() override { list.Clear(); }
-
-    FakeListBox list;
 };
 
 class FakeFormCheckBox : public FakeControl<FormCheckBox> {
@@ -272,11 +260,11 @@ class FakeForm : public Form {
             case ControlKind::TextBox:
                 return std::make_unique<FakeFormTextBox>(control);
             case ControlKind::ListBox:
-                return std::make_unique<FakeFormListBox>(control);
+                return std::make_unique<FakeFormList<FormListBox>>(control);
             case ControlKind::CheckBox:
                 return std::make_unique<FakeFormCheckBox>(control);
             case ControlKind::DriveList:
-                return std::make_unique<FakeFormDriveList>(control);
+                return std::make_unique<FakeFormList<FormDriveList>>(control);
             case ControlKind::OptionButton:
                 optionNames_.push_back(control.name);
                 return std::make_unique<FakeFormOptionButton>(control, *this);
