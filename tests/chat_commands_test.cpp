@@ -2,18 +2,7 @@
 // reach the dispatcher through the scanner, and Form1 holds the trigger and the words.
 #include <gtest/gtest.h>
 
-#include "app/program.h"
-#include "fakes/fake_chat_windows.h"
-#include "fakes/fake_code_page.h"
-#include "fakes/fake_dialogs.h"
-#include "fakes/fake_engine_panels.h"
-#include "fakes/fake_files.h"
-#include "fakes/fake_folders.h"
-#include "fakes/fake_form.h"
-#include "fakes/fake_handler_queue.h"
-#include "fakes/fake_process.h"
-#include "fakes/fake_timer.h"
-#include "fakes/fake_tray_icon.h"
+#include "fakes/fake_program.h"
 
 namespace orv {
 namespace {
@@ -22,22 +11,10 @@ using namespace testing;
 using Texts = std::vector<Text>;
 using Boxes = std::vector<std::pair<const char*, const wchar_t*>>;
 
-// Message boxes during which the scanner's timer may tick, as in a modal box's message loop.
-struct TickingDialogs : FakeDialogs {
-    void ShowMessage(const Text& text, const Text& title, MessageIcon icon) override {
-        FakeDialogs::ShowMessage(text, title, icon);
-        ticks += tickWhileShown && timer->Fire() ? 1 : 0;
-    }
-    FakeTimer* timer = nullptr;
-    bool tickWhileShown = false;
-    int ticks = 0;
-};
-
 // Bob's player beside a room, with three songs, the first selected, "Song A" playing at volume -1000.
-struct PlayerInRoom {
+struct PlayerInRoom : FakeProgram {
     explicit PlayerInRoom(const Boxes& boxes = {}) {
         dialogs.answers = {L"Bob"};
-        dialogs.timer = &timer;
         program.Start();
         for (const wchar_t* song : {L"one.mp3", L"two.mp3", L"three.mp3"}) {
             program.Player().List1().AddItem(song);
@@ -54,17 +31,10 @@ struct PlayerInRoom {
         Replies();
     }
     FakeMediaEngine& Engine() { return panels.engines.front(); }
-    // Ann says the message; the scanner's next tick reports it.
-    void Say(const std::string& message) {
-        windows.TextOf(room.history) += "<BR><!-- (8:15:" + std::to_string(++lines) +
-                                        ") --><FONT COLOR=\"#ff0000\"><B>Ann</B></FONT>: " + message +
-                                        "</HTML>";
-        timer.Fire();
-    }
     // The messages that reached the room since the last call.
     Texts Replies() {
         Texts texts;
-        for (const auto& sent : windows.Delivered()) {
+        for (const auto& sent : chatWindows.Delivered()) {
             if (sent.kind == FakeChatWindows::Kind::SetText && sent.target == room.entry) {
                 texts.push_back(codePage.FromAnsi(sent.text));
             }
@@ -74,21 +44,6 @@ struct PlayerInRoom {
         return texts;
     }
 
-    FakeFormFactory forms;
-    FakeEnginePanels panels;
-    FakeFolders folders;
-    TickingDialogs dialogs;
-    FakeChatWindows windows;
-    FakeChatRoom room = AddChatRoom(windows);
-    FakeCodePage codePage;
-    FakeFiles files;
-    FakeTimer timer;
-    FakeProcess process;
-    FakeHandlerQueue later;
-    FakeTrayIcon tray;
-    JuboProgram program{
-        {forms, panels, folders, dialogs, windows, codePage, files, timer, process, later, tray}};
-    int lines = 0;
     std::size_t seen = 0;
 };
 
@@ -151,9 +106,10 @@ TEST(ChatCommands, VolumeStaysWithinTheEnginesRange) {
 TEST(ChatCommands, EarlyStopsAndATickWhileTheMessageBoxWaits) {
     PlayerInRoom player({{"Text6", L"Next"}});  // "Pause" comes after "Next"
     player.program.Player().List1().Clear();
-    player.dialogs.tickWhileShown = true;
+    int ticks = 0;
+    player.dialogs.whileMessageShown = [&] { ticks += player.timer.Fire() ? 1 : 0; };
     player.Say("Next");
-    EXPECT_EQ(player.dialogs.ticks, 1);
+    EXPECT_EQ(ticks, 1);
     EXPECT_EQ(player.dialogs.Messages(), Texts{L"No files found."}) << "the line was reported once";
     EXPECT_TRUE(player.Engine().calls.empty()) << "the dispatch ended";
 
@@ -168,7 +124,7 @@ TEST(ChatCommands, EarlyStopsAndATickWhileTheMessageBoxWaits) {
     player.Replies();
     EXPECT_THROW(player.Say("End"), ProcessEnded);
     EXPECT_EQ(player.Replies(), Texts{L"Orv Jubo - Unloaded."});
-    EXPECT_NE(player.windows.TextOf(player.room.history), "") << "\"Clear\" did not run";
+    EXPECT_NE(player.chatWindows.TextOf(player.room.history), "") << "\"Clear\" did not run";
 }
 
 TEST(CcomsWindow, NoTriggerBoxSwitchOkAndCloseBox) {

@@ -4,18 +4,7 @@
 
 #include <sstream>
 
-#include "app/program.h"
-#include "fakes/fake_chat_windows.h"
-#include "fakes/fake_code_page.h"
-#include "fakes/fake_dialogs.h"
-#include "fakes/fake_engine_panels.h"
-#include "fakes/fake_files.h"
-#include "fakes/fake_folders.h"
-#include "fakes/fake_form.h"
-#include "fakes/fake_handler_queue.h"
-#include "fakes/fake_process.h"
-#include "fakes/fake_timer.h"
-#include "fakes/fake_tray_icon.h"
+#include "fakes/fake_program.h"
 
 namespace orv {
 namespace {
@@ -25,7 +14,7 @@ using Steps = std::vector<std::string>;
 
 // Bob's player, started and shown, beside a room; every window made and hidden and each change of the
 // icon is noted in one list.
-struct PlayerWithTray {
+struct PlayerWithTray : FakeProgram {
     PlayerWithTray() {
         dialogs.answers = {L"Bob"};
         program.Start();
@@ -34,7 +23,6 @@ struct PlayerWithTray {
             form->events = &events;
         }
     }
-    FakeForm& frmJubo() { return static_cast<FakeForm&>(program.frmJubo()); }
 
     // "XPButton7>mnuMinTray" presses the button and chooses the item of its menu; "tray>item" right-clicks
     // the icon and chooses from the menu; "tray right", "tray left", "tray double" only click; "say Min" is
@@ -43,10 +31,7 @@ struct PlayerWithTray {
         const std::size_t split = step.find('>');
         const std::string opener = step.substr(0, split);
         if (opener.starts_with("say ")) {
-            windows.TextOf(room.history) +=
-                "<BR><!-- (8:15:0" + std::to_string(++lines) +
-                ") --><FONT COLOR=\"#ff0000\"><B>Ann</B></FONT>: " + opener.substr(4) + "</HTML>";
-            timer.Fire();
+            Say(opener.substr(4));
         } else if (opener == "tray" || opener == "tray right") {
             tray.Release(MouseButton::Right);
         } else if (opener == "tray left") {
@@ -74,23 +59,6 @@ struct PlayerWithTray {
         }
         return state.str();
     }
-
-    FakeEventList events;
-    FakeFormFactory forms;
-    FakeEnginePanels panels;
-    FakeFolders folders;
-    FakeDialogs dialogs;
-    FakeChatWindows windows;
-    FakeChatRoom room = AddChatRoom(windows);
-    FakeCodePage codePage;
-    FakeFiles files;
-    FakeTimer timer;
-    FakeProcess process;
-    FakeHandlerQueue later;
-    FakeTrayIcon tray{&events};
-    JuboProgram program{
-        {forms, panels, folders, dialogs, windows, codePage, files, timer, process, later, tray}};
-    int lines = 0;
 };
 
 TEST(Tray, StatesAndTheWindowsEachGestureHidesOrMakes) {

@@ -1,6 +1,7 @@
 #pragma once
 // Message boxes and input boxes answered by the test: answers are queued, everything shown is recorded.
 #include <deque>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -19,6 +20,9 @@ class FakeDialogs : public Dialogs {
 
     void ShowMessage(const Text& text, const Text& title, MessageIcon icon) override {
         shown.push_back({Shown::Kind::Message, text, title, icon});
+        if (whileMessageShown) {
+            whileMessageShown();
+        }
     }
     // Answers from the queue; an empty queue answers like Cancel.
     std::optional<Text> AskText(const Text& prompt, const Text& title) override {
@@ -53,6 +57,8 @@ class FakeDialogs : public Dialogs {
         return texts;
     }
 
+    // Runs inside every message box, as other events may in a modal box's message loop.
+    std::function<void()> whileMessageShown;
     std::deque<std::optional<Text>> answers;
     std::vector<Shown> shown;
     std::deque<OpenFileChoice> openChoices;
