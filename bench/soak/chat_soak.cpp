@@ -47,16 +47,6 @@ SIZE_T PrivateBytes(DWORD processId) {
 
 class ChatSoak : public PlayerBesideRoom {
   protected:
-    bool SayAsParticipant(const std::wstring& text) {
-        std::wstring payload = chatroom::MakeSayPayload(L"Ann", text);
-        COPYDATASTRUCT data = {.dwData = chatroom::kSayAsCopyDataCode,
-                               .cbData = static_cast<DWORD>(payload.size() * sizeof(wchar_t)),
-                               .lpData = payload.data()};
-        DWORD_PTR accepted = FALSE;
-        return SendMessageTimeoutW(roomWindow_, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data),
-                                   SMTO_ABORTIFHUNG, Scaled(5000), &accepted) != 0 &&
-               accepted == TRUE;
-    }
     // The messages the player has sent, one line of "test.html" each.
     int SentCount() const {
         const std::string log = SentMessagesLog();

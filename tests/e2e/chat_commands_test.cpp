@@ -14,39 +14,10 @@
 namespace e2e {
 namespace {
 
-class ChatCommandsInRoom : public PlayerBesideRoom {
-  protected:
-    bool SayAsParticipant(const std::wstring& text) {
-        std::wstring payload = chatroom::MakeSayPayload(L"Ann", text);
-        COPYDATASTRUCT data = {.dwData = chatroom::kSayAsCopyDataCode,
-                               .cbData = static_cast<DWORD>(payload.size() * sizeof(wchar_t)),
-                               .lpData = payload.data()};
-        DWORD_PTR accepted = FALSE;
-        return SendMessageTimeoutW(roomWindow_, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data),
-                                   SMTO_ABORTIFHUNG, Scaled(5000), &accepted) != 0 &&
-               accepted == TRUE;
-    }
-    // Typed into the entry pane by the person at this desktop and sent with the fifth icon button.
-    bool SayAsOwner(const std::wstring& text) {
-        HWND frame = FindWindowExW(roomWindow_, nullptr, chatroom::kPaneHolderClassName, nullptr);
-        frame = FindWindowExW(roomWindow_, frame, chatroom::kPaneHolderClassName, nullptr);
-        HWND send = nullptr;
-        for (int i = 0; i < 5; ++i) {
-            send = FindWindowExW(roomWindow_, send, chatroom::kIconButtonClassName, nullptr);
-        }
-        const bool typed =
-            SetWindowTextTo(FindWindowExW(frame, nullptr, chatroom::kPaneClassName, nullptr), text);
-        PressButton(send);
-        return typed && send != nullptr;
-    }
-};
+using ChatCommandsInRoom = PlayerBesideRoom;
 
 TEST_F(ChatCommandsInRoom, TheTriggerFromCcomsWorksForOthersAndEndSaysGoodbyeOnce) {
-    ASSERT_NO_FATAL_FAILURE(StartRoom());
-    ASSERT_NO_FATAL_FAILURE(StartPlayer());
-    ASSERT_TRUE(AnswerInputBox(player_.Id(), kUserNamePrompt, L"Rosa"));
-    WaitForRoomToShow(LoadedAnnouncement(L"Rosa"));
-    const HWND mainWindow = WaitForMainWindow();
+    const HWND mainWindow = StartRosaBesideTheRoom();
     ASSERT_NE(mainWindow, nullptr);
 
     PressButton(MainWindowButton(mainWindow, L"Ccoms"));
@@ -102,11 +73,7 @@ bool ShellHasTrayIconOf(DWORD processId) {
 }
 
 TEST_F(ChatCommandsInRoom, AParticipantsMinHidesTheMainWindowBehindATrayIconWhichRestoresIt) {
-    ASSERT_NO_FATAL_FAILURE(StartRoom());
-    ASSERT_NO_FATAL_FAILURE(StartPlayer());
-    ASSERT_TRUE(AnswerInputBox(player_.Id(), kUserNamePrompt, L"Rosa"));
-    WaitForRoomToShow(LoadedAnnouncement(L"Rosa"));
-    const HWND mainWindow = WaitForMainWindow();
+    const HWND mainWindow = StartRosaBesideTheRoom();
     ASSERT_NE(mainWindow, nullptr);
     PressButton(MainWindowButton(mainWindow, L"Ccoms"));
     const HWND ccoms = WaitForTopWindow({.processId = player_.Id(), .caption = L"Ccoms"});
@@ -134,11 +101,7 @@ using AudibleChatCommandsInRoom = ChatCommandsInRoom;
 
 TEST_F(AudibleChatCommandsInRoom, AParticipantsNextPlaysTheNextSongWhichTheRoomHearsOf) {
     ASSERT_TRUE(CopyTestSong(L"short_660.mp3", folder_.File(L"two.mp3")));
-    ASSERT_NO_FATAL_FAILURE(StartRoom());
-    ASSERT_NO_FATAL_FAILURE(StartPlayer());
-    ASSERT_TRUE(AnswerInputBox(player_.Id(), kUserNamePrompt, L"Rosa"));
-    WaitForRoomToShow(LoadedAnnouncement(L"Rosa"));
-    const HWND mainWindow = WaitForMainWindow();
+    const HWND mainWindow = StartRosaBesideTheRoom();
     ASSERT_NE(mainWindow, nullptr);
     ASSERT_TRUE(AddToPlaylist(Playlist(mainWindow), {L"one.mp3", L"two.mp3"}));
     ASSERT_TRUE(SelectEntry(Playlist(mainWindow), 0));

@@ -1,5 +1,7 @@
 #include "e2e/player_beside_room.h"
 
+#include "chatroom/chatroom_protocol.h"
+
 namespace e2e {
 
 namespace {
@@ -40,6 +42,46 @@ void PlayerBesideRoom::StartPlayer() {
 
 HWND PlayerBesideRoom::WaitForMainWindow() {
     return WaitForTopWindow({.processId = player_.Id(), .caption = kMainWindowCaption});
+}
+
+HWND PlayerBesideRoom::StartRosaBesideTheRoom() {
+    StartRoom();
+    if (HasFatalFailure()) {
+        return nullptr;
+    }
+    StartPlayer();
+    if (HasFatalFailure()) {
+        return nullptr;
+    }
+    EXPECT_TRUE(AnswerInputBox(player_.Id(), kUserNamePrompt, L"Rosa")) << "no \"UserName\" prompt";
+    WaitForRoomToShow(LoadedAnnouncement(L"Rosa"));
+    const HWND mainWindow = WaitForMainWindow();
+    EXPECT_NE(mainWindow, nullptr) << "no main window";
+    return mainWindow;
+}
+
+bool PlayerBesideRoom::SayAsParticipant(const std::wstring& text) {
+    std::wstring payload = chatroom::MakeSayPayload(L"Ann", text);
+    COPYDATASTRUCT data = {.dwData = chatroom::kSayAsCopyDataCode,
+                           .cbData = static_cast<DWORD>(payload.size() * sizeof(wchar_t)),
+                           .lpData = payload.data()};
+    DWORD_PTR accepted = FALSE;
+    return SendMessageTimeoutW(roomWindow_, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG,
+                               Scaled(5000), &accepted) != 0 &&
+           accepted == TRUE;
+}
+
+bool PlayerBesideRoom::SayAsOwner(const std::wstring& text) {
+    HWND frame = FindWindowExW(roomWindow_, nullptr, chatroom::kPaneHolderClassName, nullptr);
+    frame = FindWindowExW(roomWindow_, frame, chatroom::kPaneHolderClassName, nullptr);
+    HWND send = nullptr;
+    for (int i = 0; i < 5; ++i) {
+        send = FindWindowExW(roomWindow_, send, chatroom::kIconButtonClassName, nullptr);
+    }
+    const bool typed =
+        SetWindowTextTo(FindWindowExW(frame, nullptr, chatroom::kPaneClassName, nullptr), text);
+    PressButton(send);
+    return typed && send != nullptr;
 }
 
 std::string PlayerBesideRoom::WaitForRoomToShow(const std::string& text) {

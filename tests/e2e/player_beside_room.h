@@ -32,6 +32,13 @@ class PlayerBesideRoom : public ::testing::Test {
     void StartPlayer();
     // Waits for the player's main window to be shown.
     HWND WaitForMainWindow();
+    // The room, then the player, whose user is Rosa; the main window once the room has heard of her (nullptr,
+    // with a failure, when something did not come).
+    HWND StartRosaBesideTheRoom();
+    // Ann, another participant, says the text in the room.
+    bool SayAsParticipant(const std::wstring& text);
+    // Typed into the entry pane by the person at this desktop and sent with the fifth icon button.
+    bool SayAsOwner(const std::wstring& text);
     // Waits until the conversation shows a line with the text; returns the conversation.
     std::string WaitForRoomToShow(const std::string& text);
     std::string SentMessagesLog() const { return ReadFileBytes(folder_.File(L"test.html")); }

@@ -14,12 +14,7 @@ void EndSessionFor(HWND window) {
 }
 
 TEST_F(PlayerBesideRoom, TheEndOfTheSessionWithChatSendsDisabledEndsThePlayerWithoutAGoodbye) {
-    ASSERT_NO_FATAL_FAILURE(StartRoom());
-    ASSERT_NO_FATAL_FAILURE(StartPlayer());
-    ASSERT_TRUE(AnswerInputBox(player_.Id(), kUserNamePrompt, L"Rosa"));
-    const std::string loaded = LoadedAnnouncement(L"Rosa");
-    WaitForRoomToShow(loaded);
-    HWND mainWindow = WaitForMainWindow();
+    const HWND mainWindow = StartRosaBesideTheRoom();
     ASSERT_NE(mainWindow, nullptr);
 
     const HWND chatSendsButton = MainWindowButton(mainWindow, L"Chat Sends");
@@ -37,7 +32,7 @@ TEST_F(PlayerBesideRoom, TheEndOfTheSessionWithChatSendsDisabledEndsThePlayerWit
     EndSessionFor(mainWindow);
     EXPECT_TRUE(player_.WaitForEnd(kEndTimeoutMs)) << "the player did not end with the session";
     EXPECT_EQ(ReadHistory().find(kUnloadedAnnouncement), std::string::npos);
-    EXPECT_EQ(SentMessagesLog(), SentMessagesLine(loaded));
+    EXPECT_EQ(SentMessagesLog(), SentMessagesLine(LoadedAnnouncement(L"Rosa")));
 }
 
 }  // namespace
