@@ -11,18 +11,10 @@ namespace {
 
 const DpiFunctions kWindows7{};
 
-LOGFONTW FontOf(const FontSpec& font, int dpi, const DpiFunctions& functions) {
-    const UniqueFont handle = CreateFontForDpi(font, dpi, functions);
-    LOGFONTW logFont{};
-    EXPECT_NE(GetObjectW(handle.get(), sizeof(logFont), &logFont), 0);
-    return logFont;
-}
-
 class DpiFallbacks : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_NE(present.getDpiForWindow, nullptr) << "the fallbacks would be compared with themselves";
-        ASSERT_NE(present.systemParametersInfoForDpi, nullptr);
         ASSERT_NE(present.adjustWindowRectExForDpi, nullptr);
         window = CreateWindowExW(0, L"STATIC", L"DPI sample", WS_OVERLAPPEDWINDOW, 40, 40, 300, 200, nullptr,
                                  nullptr, GetModuleHandleW(nullptr), nullptr);
@@ -37,29 +29,6 @@ class DpiFallbacks : public ::testing::Test {
 TEST_F(DpiFallbacks, TheWindowAndSystemDpiAreTheScreens) {
     EXPECT_EQ(WindowDpi(window, kWindows7), WindowDpi(window, present));
     EXPECT_EQ(SystemDpi(kWindows7), SystemDpi(present));
-}
-
-TEST_F(DpiFallbacks, FontsHaveTheSizeAndFaceOfTheWindows10Ones) {
-    const struct {
-        const char* name;
-        FontSpec font;
-    } cases[] = {
-        {"the message box font", {}},
-        {"the message box font, bold", {.bold = true}},
-        {"a face and size of the layout", {.face = L"Tahoma", .points = 9.75, .italic = true}},
-    };
-    const int dpi = SystemDpi(present);
-    for (const auto& item : cases) {
-        for (const int scale : {1, 2}) {
-            SCOPED_TRACE(std::string(item.name) + " at " + std::to_string(scale * dpi) + " DPI");
-            const LOGFONTW expected = FontOf(item.font, scale * dpi, present);
-            const LOGFONTW actual = FontOf(item.font, scale * dpi, kWindows7);
-            EXPECT_EQ(actual.lfHeight, expected.lfHeight);
-            EXPECT_EQ(actual.lfWeight, expected.lfWeight);
-            EXPECT_EQ(actual.lfItalic, expected.lfItalic);
-            EXPECT_EQ(std::wstring(actual.lfFaceName), std::wstring(expected.lfFaceName));
-        }
-    }
 }
 
 TEST_F(DpiFallbacks, WindowSizesHaveTheFrameOfTheSystemDpi) {

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cwchar>
+#include <string>
 
 namespace orv::win32 {
 namespace {
@@ -57,33 +58,15 @@ int SystemDpi(const DpiFunctions& functions) {
     return ScreenDpi();
 }
 
-UniqueFont CreateFontForDpi(const FontSpec& font, int dpi, const DpiFunctions& functions) {
-    NONCLIENTMETRICSW metrics{.cbSize = sizeof(NONCLIENTMETRICSW)};
+UniqueFont CreateFontForDpi(const FontSpec& font, int dpi) {
+    // A control without a font of its own has the system's dialog font at 8 pt, the font the windows'
+    // layouts were drawn for: the larger message font of newer Windows does not fit their labels and boxes.
+    const double points = font.points > 0 ? font.points : 8.0;
+    const std::wstring& face = font.face.empty() ? L"MS Shell Dlg" : font.face;
     LOGFONTW logFont{};
-    if (functions.systemParametersInfoForDpi != nullptr &&
-        functions.systemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0,
-                                             static_cast<UINT>(dpi))) {
-        logFont = metrics.lfMessageFont;
-    } else if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
-        // Older Windows gives the font at the system's DPI.
-        const int systemDpi = SystemDpi(functions);
-        logFont = metrics.lfMessageFont;
-        logFont.lfHeight = MulDiv(logFont.lfHeight, dpi, systemDpi);
-        logFont.lfWidth = MulDiv(logFont.lfWidth, dpi, systemDpi);
-    } else {
-        logFont.lfHeight = -MulDiv(8, dpi, 72);
-        logFont.lfCharSet = DEFAULT_CHARSET;
-        wcsncpy(logFont.lfFaceName, L"MS Shell Dlg", LF_FACESIZE - 1);
-    }
-    if (!font.face.empty()) {
-        wcsncpy(logFont.lfFaceName, font.face.c_str(), LF_FACESIZE - 1);
-        logFont.lfFaceName[LF_FACESIZE - 1] = L'\0';
-        logFont.lfCharSet = DEFAULT_CHARSET;
-    }
-    if (font.points > 0) {
-        logFont.lfHeight = -static_cast<LONG>(std::lround(font.points * dpi / 72.0));
-        logFont.lfWidth = 0;
-    }
+    logFont.lfHeight = -static_cast<LONG>(std::lround(points * dpi / 72.0));
+    logFont.lfCharSet = DEFAULT_CHARSET;
+    wcsncpy(logFont.lfFaceName, face.c_str(), LF_FACESIZE - 1);
     logFont.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
     logFont.lfItalic = font.italic ? TRUE : FALSE;
     logFont.lfUnderline = font.underline ? TRUE : FALSE;

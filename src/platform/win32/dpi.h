@@ -17,9 +17,9 @@ int WindowDpi(HWND window, const DpiFunctions& functions = DpiFunctions::OfThisW
 // The DPI used before a top-level window exists.
 int SystemDpi(const DpiFunctions& functions = DpiFunctions::OfThisWindows());
 
-// The font of the layout at the DPI; an empty face means the system's dialog (message box) font.
-UniqueFont CreateFontForDpi(const FontSpec& font, int dpi,
-                            const DpiFunctions& functions = DpiFunctions::OfThisWindows());
+// The font of the layout at the DPI; an empty face means the system's dialog font (MS Shell Dlg), and no size
+// 8 pt.
+UniqueFont CreateFontForDpi(const FontSpec& font, int dpi);
 
 // The outer size of a window whose client area is clientWidth x clientHeight pixels.
 SIZE WindowSizeForClient(int clientWidth, int clientHeight, DWORD style, DWORD exStyle, int dpi,

@@ -31,7 +31,6 @@ DpiFunctions Lookup() {
     const HMODULE user32 = GetModuleHandleW(L"user32.dll");
     Find(user32, "GetDpiForWindow", functions.getDpiForWindow);
     Find(user32, "GetDpiForSystem", functions.getDpiForSystem);
-    Find(user32, "SystemParametersInfoForDpi", functions.systemParametersInfoForDpi);
     Find(user32, "AdjustWindowRectExForDpi", functions.adjustWindowRectExForDpi);
     Find(user32, "SetProcessDpiAwarenessContext", functions.setProcessDpiAwarenessContext);
     const HMODULE shcore = LoadShcore();

@@ -10,8 +10,6 @@ struct DpiFunctions {
     // user32 of Windows 10.
     UINT(WINAPI* getDpiForWindow)(HWND window) = nullptr;
     UINT(WINAPI* getDpiForSystem)() = nullptr;
-    BOOL(WINAPI* systemParametersInfoForDpi)
-    (UINT action, UINT param, void* value, UINT winIni, UINT dpi) = nullptr;
     BOOL(WINAPI* adjustWindowRectExForDpi)
     (RECT* rect, DWORD style, BOOL menu, DWORD exStyle, UINT dpi) = nullptr;
     // The context is a DPI_AWARENESS_CONTEXT, a handle.
