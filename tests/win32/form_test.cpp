@@ -57,21 +57,6 @@ WindowSpec SeamSpec() {
     return layout;
 }
 
-COLORREF PaintedPixel(HWND window, int x, int y) {
-    RECT client{};
-    GetClientRect(window, &client);
-    const HDC screen = GetDC(nullptr);
-    const HDC dc = CreateCompatibleDC(screen);
-    UniqueBitmap bitmap(CreateCompatibleBitmap(screen, client.right, client.bottom));
-    ReleaseDC(nullptr, screen);
-    const HGDIOBJ old = SelectObject(dc, bitmap.get());
-    SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
-    const COLORREF pixel = GetPixel(dc, x, y);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    return pixel;
-}
-
 COLORREF TextColourOf(HWND parent, HWND child) {
     const HDC dc = CreateCompatibleDC(nullptr);
     SendMessageW(parent, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(child));
@@ -192,7 +177,7 @@ const std::vector<Case> kCases = {
          s.form->ControlNamed("Label1").SetForeColour(OleColour::Hex(0x0000C0));
          EXPECT_EQ(TextColourOf(window, s.Child("Label1")), RGB(0, 0, 0xC0));
          s.form->ControlNamed("Line1").SetForeColour(OleColour::Hex(0xC04000));
-         EXPECT_EQ(PaintedPixel(window, TwipsToPixels(3000, dpi), TwipsToPixels(3600, dpi)),
+         EXPECT_EQ(testing::PaintedPixel(window, TwipsToPixels(3000, dpi), TwipsToPixels(3600, dpi)),
                    RGB(0xC0, 0x40, 0));
          FormControl& ok = s.form->ControlNamed("XPButton1");
          ok.SetBackColour(OleColour::Hex(0xFF00FF));
@@ -202,7 +187,7 @@ const std::vector<Case> kCases = {
          EXPECT_EQ(look.fcol, OleColour::Hex(0x00FF00));
          EXPECT_EQ(ok.BackColour(), OleColour::Hex(0xFF00FF));
          s.form->SetBackColour(OleColour::Hex(0x404040));
-         EXPECT_EQ(PaintedPixel(window, TwipsToPixels(3000, dpi), TwipsToPixels(3000, dpi)),
+         EXPECT_EQ(testing::PaintedPixel(window, TwipsToPixels(3000, dpi), TwipsToPixels(3000, dpi)),
                    RGB(0x40, 0x40, 0x40));
      }},
     {"the picture lies at the top-left over the background colour, scaled with the DPI",
@@ -211,8 +196,8 @@ const std::vector<Case> kCases = {
          const int dpi = WindowDpi(window);
          s.form->SetBackPicture(std::make_shared<const Picture>(
              Picture{.width = 40, .height = 20, .pixels = std::vector<std::uint32_t>(40 * 20, 0xFF00C000u)}));
-         EXPECT_EQ(PaintedPixel(window, MulDiv(38, dpi, 96), MulDiv(18, dpi, 96)), RGB(0, 0xC0, 0));
-         EXPECT_EQ(PaintedPixel(window, MulDiv(38, dpi, 96), MulDiv(22, dpi, 96)), RGB(0, 0, 0));
+         EXPECT_EQ(testing::PaintedPixel(window, MulDiv(38, dpi, 96), MulDiv(18, dpi, 96)), RGB(0, 0xC0, 0));
+         EXPECT_EQ(testing::PaintedPixel(window, MulDiv(38, dpi, 96), MulDiv(22, dpi, 96)), RGB(0, 0, 0));
      }},
     {"showing a visible window leaves the active window as it is; bringing it to the front activates it",
      [](Seam& s) {

@@ -11,7 +11,7 @@
 
 namespace orv::win32::testing {
 
-// Generous: Wine holds a program about two seconds whenever a window is hidden.
+// Generous: a loaded test machine may be slow.
 constexpr auto kPatience = std::chrono::seconds(20);
 
 inline std::wstring TextOf(HWND window) {
@@ -55,6 +55,23 @@ inline bool PumpUntil(const std::function<bool()>& condition) {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }
     return true;
+}
+
+// The colour of one pixel of what the window paints in its client area (WM_PRINTCLIENT).
+inline COLORREF PaintedPixel(HWND window, int x, int y) {
+    RECT client{};
+    GetClientRect(window, &client);
+    const HDC screen = GetDC(nullptr);
+    const HDC dc = CreateCompatibleDC(screen);
+    const HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
+    ReleaseDC(nullptr, screen);
+    const HGDIOBJ old = SelectObject(dc, bitmap);
+    SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
+    const COLORREF pixel = GetPixel(dc, x, y);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    DeleteObject(bitmap);
+    return pixel;
 }
 
 // The direct children of a window, top of the z-order first.

@@ -228,26 +228,11 @@ TEST_F(SampleForm, ControlsArePaintedInTheirOleColours) {
     EXPECT_EQ(line.brush, RGB(0x80, 0, 0));
 }
 
-COLORREF PixelOfPaintedClient(HWND window, int x, int y) {
-    RECT client{};
-    GetClientRect(window, &client);
-    const HDC screen = GetDC(nullptr);
-    const HDC dc = CreateCompatibleDC(screen);
-    UniqueBitmap bitmap(CreateCompatibleBitmap(screen, client.right, client.bottom));
-    ReleaseDC(nullptr, screen);
-    const HGDIOBJ old = SelectObject(dc, bitmap.get());
-    SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
-    const COLORREF pixel = GetPixel(dc, x, y);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    return pixel;
-}
-
 TEST_F(SampleForm, TheWindowPaintsItsBackgroundColourAndItsLines) {
     const int dpi = Dpi();
-    EXPECT_EQ(PixelOfPaintedClient(form.Handle(), TwipsToPixels(3000, dpi), TwipsToPixels(2400, dpi)),
+    EXPECT_EQ(testing::PaintedPixel(form.Handle(), TwipsToPixels(3000, dpi), TwipsToPixels(2400, dpi)),
               RGB(0x10, 0x20, 0x30));
-    EXPECT_EQ(PixelOfPaintedClient(form.Handle(), TwipsToPixels(3000, dpi), TwipsToPixels(2880, dpi)),
+    EXPECT_EQ(testing::PaintedPixel(form.Handle(), TwipsToPixels(3000, dpi), TwipsToPixels(2880, dpi)),
               RGB(0xFF, 0, 0));
 }
 
