@@ -168,8 +168,8 @@ use_wine_prefix() {
   touch "$WINEPREFIX/.orvjubo-ready"
 }
 
-# For a prefix used only on the virtual display, where no window manager runs. Wine waits up to two seconds for one each time it hides a
-# window that a manager would manage; unmanaged windows are hidden at once.
+# For a prefix used only on the virtual display, where no window manager runs. Wine waits up to two seconds
+# for one each time it hides a window that a manager would manage; unmanaged windows are hidden at once.
 unmanaged_windows() {
   [ -f "$WINEPREFIX/.orvjubo-unmanaged" ] && return 0
   "$1" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
