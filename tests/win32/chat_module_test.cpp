@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "platform/win32/win32_chat_windows.h"
 #include "platform/win32/win32_code_page.h"
@@ -89,8 +90,8 @@ class ChatModuleTest : public ChatRoomTest {
     std::string SentLog() const { return BytesOfFile(workingDirectory_.Folder() + L"\\test.html"); }
 
     // Starts a room and finds its panes and Send button the way the player's lookups do.
-    RoomTree StartRoomAndFindTree() {
-        HWND room = StartRoom();
+    RoomTree StartRoomAndFindTree(const std::wstring& arguments = kFixedTimeOption) {
+        HWND room = StartRoom(arguments);
         return room != nullptr ? FindRoomTree(room) : RoomTree{};
     }
 
@@ -118,6 +119,53 @@ TEST_F(ChatModuleTest, ChatSendReplacesTheEntryTextAndPostsItAsTheLocalUsersLine
     EXPECT_EQ(PressesOf(tree.buttons[4]), 1);
     for (std::size_t i = 0; i < 4; ++i) {
         EXPECT_EQ(PressesOf(tree.buttons[i]), 0) << "button " << i + 1;
+    }
+}
+
+// What the messenger's window receives from one send, message by message.
+TEST_F(ChatModuleTest, ChatSendSetsTheEntryThenSendsThePressToTheFifthButton) {
+    const RoomTree tree = StartRoomAndFindTree(kFixedTimeOption + TimelineOption());
+    ASSERT_EQ(tree.buttons.size(), 5u);
+
+    chat_.ChatSend(L"<b>Orv Jubo</b> - Loaded.");
+
+    EXPECT_EQ(Timeline(), (std::vector<std::string>{
+                              "sent entry WM_SETTEXT 0x0 \"<b>Orv Jubo</b> - Loaded.\"",
+                              "sent button5 WM_LBUTTONDOWN 0x0 0x0",
+                              "sent button5 WM_KEYUP 0x20 0x0",
+                              "sent button5 WM_LBUTTONUP 0x0 0x0",
+                          }));
+}
+
+// With fewer than five buttons the fifth lookup lands on another button, or on none with exactly four; no
+// button but Send posts the entry.
+TEST_F(ChatModuleTest, WithFewerButtonsChatSendPressesAnotherButtonOrNone) {
+    struct Case {
+        int buttons;
+        int pressed;  // 1 to 5 in child order; 0 for none
+    };
+    for (const Case c : {Case{4, 0}, Case{3, 1}, Case{2, 2}, Case{1, 1}, Case{0, 0}}) {
+        SCOPED_TRACE(c.buttons);
+        const RoomTree tree = StartRoomAndFindTree(std::wstring(kFixedTimeOption) + L" --buttons " +
+                                                   std::to_wstring(c.buttons) + TimelineOption());
+        ASSERT_EQ(tree.buttons.size(), static_cast<std::size_t>(c.buttons));
+
+        chat_.ChatSend(L"lost");
+
+        std::vector<std::string> expected = {"sent entry WM_SETTEXT 0x0 \"lost\""};
+        if (c.pressed != 0) {
+            const std::string button = "button" + std::to_string(c.pressed);
+            expected.push_back("sent " + button + " WM_LBUTTONDOWN 0x0 0x0");
+            expected.push_back("sent " + button + " WM_KEYUP 0x20 0x0");
+            expected.push_back("sent " + button + " WM_LBUTTONUP 0x0 0x0");
+        }
+        EXPECT_EQ(Timeline(), expected);
+        for (int i = 0; i < c.buttons; ++i) {
+            EXPECT_EQ(PressesOf(tree.buttons[i]), i + 1 == c.pressed ? 1 : 0) << "button " << i + 1;
+        }
+        EXPECT_EQ(GetTextA(tree.history), "<HTML></HTML>");
+        EXPECT_EQ(GetTextA(tree.entry), "lost");
+        TearDown();
     }
 }
 

@@ -131,7 +131,53 @@ class ChatRoomTest : public ::testing::Test {
                WaitForSingleObject(process_.hProcess, milliseconds) == WAIT_OBJECT_0;
     }
 
+    // " --timeline FILE" for the next room, with a fresh file in the temp folder that TearDown deletes.
+    std::wstring TimelineOption() {
+        DeleteTimeline();
+        wchar_t temp[MAX_PATH] = {};
+        GetTempPathW(MAX_PATH, temp);
+        timelinePath_ = std::wstring(temp) + L"orvjubo-timeline-" + std::to_wstring(GetCurrentProcessId()) +
+                        L"-" + std::to_wstring(++timelineCount_) + L".txt";
+        return L" --timeline \"" + timelinePath_ + L"\"";
+    }
+
+    // The lines the room has written to its timeline so far.
+    std::vector<std::string> Timeline() const {
+        std::vector<std::string> lines;
+        HANDLE file = CreateFileW(timelinePath_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE) {
+            return lines;
+        }
+        std::string bytes(static_cast<std::size_t>(GetFileSize(file, nullptr)), '\0');
+        DWORD read = 0;
+        ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
+        CloseHandle(file);
+        bytes.resize(read);
+        for (std::size_t start = 0, end = 0; (end = bytes.find("\r\n", start)) != std::string::npos;
+             start = end + 2) {
+            lines.push_back(bytes.substr(start, end - start));
+        }
+        return lines;
+    }
+
     void TearDown() override {
+        EndRoom();
+        DeleteTimeline();
+    }
+
+    PROCESS_INFORMATION process_ = {};
+    HWND room_ = nullptr;
+
+  private:
+    void DeleteTimeline() {
+        if (!timelinePath_.empty()) {
+            DeleteFileW(timelinePath_.c_str());
+            timelinePath_.clear();
+        }
+    }
+
+    void EndRoom() {
         if (process_.hProcess == nullptr) {
             return;
         }
@@ -144,8 +190,8 @@ class ChatRoomTest : public ::testing::Test {
         WaitUntil([] { return FindWindowW(chatroom::kRoomClassName, nullptr) == nullptr; }, 10000);
     }
 
-    PROCESS_INFORMATION process_ = {};
-    HWND room_ = nullptr;
+    std::wstring timelinePath_;
+    unsigned timelineCount_ = 0;
 };
 
 }  // namespace orv::testing

@@ -12,6 +12,18 @@
 // kPressCountMessage, sent to one of the room's "_oscar_iconbtn" buttons (wParam 0, lParam 0), answers how
 // many times that button has been pressed (a button down followed by a button up, or space down and space
 // up).
+//
+// The timeline (--timeline FILE): one line, ended by CR LF, for each message that reached the room's windows
+// from outside and may drive them (WM_SETTEXT, WM_GETTEXT, WM_GETTEXTLENGTH, WM_CLOSE, WM_COMMAND, BM_CLICK,
+// the key, character and mouse button messages), written as it arrives, in UTF-8:
+//   HOW WINDOW MESSAGE WPARAM LPARAM
+// HOW: "sent", "notified" (SendNotifyMessage), "callback" (SendMessageCallback) or "posted" (from the queue:
+// posted, or a person's input). WINDOW: "room", "history-holder", "history", "entry-holder", "entry",
+// "button1" to "button5" (in child order). MESSAGE: its name, e.g. "WM_KEYUP". WPARAM: hexadecimal, "0x20".
+// LPARAM: hexadecimal, except WM_SETTEXT's, which is its text between double quotes (\" \\ \r \n \t \xNN
+// escaped), and WM_GETTEXT's, which is "buffer"; either is "null" for a null pointer. For example:
+//   sent entry WM_SETTEXT 0x0 "hello"
+//   sent button5 WM_KEYUP 0x20 0x0
 #include <windows.h>
 
 #include <cstddef>

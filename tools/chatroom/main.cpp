@@ -1,8 +1,10 @@
 // The stand-in chat room: a window that stands in for the messenger's chat-room window, with the same window
 // classes and child order, so that the player can be tried and tested without the messenger.
 //   chatroom.exe [--buttons N] [--single-pane] [--stall] [--slow MS] [--lie-length] [--local-name NAME]
-//                [--fixed-time "8:15:02 PM"]
+//                [--fixed-time "8:15:02 PM"] [--timeline FILE]
 //   chatroom.exe --say NAME TEXT     hands a line of NAME to the running room, then ends (1: no room)
+// Ends with 2 for a command line it does not understand, 3 when the window or the timeline file cannot be
+// made.
 #include <windows.h>
 #include <shellapi.h>
 
@@ -10,6 +12,7 @@
 #include <vector>
 
 #include "chatroom_protocol.h"
+#include "room_controls.h"
 #include "room_options.h"
 #include "room_window.h"
 
@@ -55,7 +58,9 @@ int RunRoom(const chatroom::RoomOptions& options, HINSTANCE instance, int show) 
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);
+        chatroom::NoteDispatchedMessage(&message);
         DispatchMessageW(&message);
+        chatroom::NoteDispatchedMessage(nullptr);
     }
     return static_cast<int>(message.wParam);
 }

@@ -12,6 +12,8 @@ bool lieAboutLength = false;
 // The room's window procedures under way on its thread. InSendMessage alone cannot tell: it stays true for
 // everything the room does while it handles another program's message.
 int proceduresUnderWay = 0;
+// The queued message the loop is dispatching, if any.
+const MSG* dispatchedMessage = nullptr;
 
 // What a pane answers another program that asks for its length with --lie-length: 2^31 - 1.
 constexpr LRESULT kLyingLength = 0x7FFFFFFF;
@@ -34,7 +36,7 @@ bool IsMessengerMessage(UINT message) {
 // A pane is an edit control that also tells the room when its text was set, so that the room can show the
 // conversation again (an edit control does not report WM_SETTEXT on multi-line panes).
 LRESULT CALLBACK PaneProcedure(HWND pane, UINT message, WPARAM wParam, LPARAM lParam) {
-    const RoomMessage handled(message);
+    const RoomMessage handled(pane, message, wParam, lParam);
     // The room reads its own panes with the true length.
     if (message == WM_GETTEXTLENGTH && lieAboutLength && handled.FromOtherProgram()) {
         return kLyingLength;
@@ -48,7 +50,7 @@ LRESULT CALLBACK PaneProcedure(HWND pane, UINT message, WPARAM wParam, LPARAM lP
 
 // A holder passes its children's notifications on to the room and lets its visible children fill it.
 LRESULT CALLBACK PaneHolderProcedure(HWND holder, UINT message, WPARAM wParam, LPARAM lParam) {
-    const RoomMessage handled(message);
+    const RoomMessage handled(holder, message, wParam, lParam);
     switch (message) {
         case WM_COMMAND:
         case WM_DRAWITEM:
@@ -109,7 +111,7 @@ void EndPress(HWND button, LONG_PTR how) {
 }
 
 LRESULT CALLBACK IconButtonProcedure(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
-    const RoomMessage handled(message);
+    const RoomMessage handled(button, message, wParam, lParam);
     switch (message) {
         case WM_PAINT:
             PaintIconButton(button);
@@ -138,10 +140,36 @@ LRESULT CALLBACK IconButtonProcedure(HWND button, UINT message, WPARAM wParam, L
     }
 }
 
+Arrival HowMessageCame(HWND window, UINT message) {
+    if (proceduresUnderWay > 0) {
+        return Arrival::Own;
+    }
+    const DWORD sent = InSendMessageEx(nullptr);
+    if ((sent & ISMEX_NOTIFY) != 0) {
+        return Arrival::Notified;
+    }
+    if ((sent & ISMEX_CALLBACK) != 0) {
+        return Arrival::Callback;
+    }
+    if ((sent & ISMEX_SEND) != 0) {
+        return Arrival::Sent;
+    }
+    const bool dispatched = dispatchedMessage != nullptr && dispatchedMessage->hwnd == window &&
+                            dispatchedMessage->message == message;
+    return dispatched ? Arrival::Posted : Arrival::Own;
+}
+
 }  // namespace
 
-RoomMessage::RoomMessage(UINT message) : fromOtherProgram_(proceduresUnderWay++ == 0 && InSendMessage()) {
-    if (fromOtherProgram_ && slowMilliseconds > 0 && IsMessengerMessage(message)) {
+void NoteDispatchedMessage(const MSG* message) {
+    dispatchedMessage = message;
+}
+
+RoomMessage::RoomMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+    : arrival_(HowMessageCame(window, message)) {
+    ++proceduresUnderWay;
+    RecordMessage(arrival_, window, message, wParam, lParam);
+    if (FromOtherProgram() && slowMilliseconds > 0 && IsMessengerMessage(message)) {
         Sleep(slowMilliseconds);
     }
 }

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "room_options.h"
+#include "room_timeline.h"
 
 namespace chatroom {
 
@@ -15,21 +16,28 @@ inline constexpr UINT kPaneTextChangedMessage = WM_APP + 1;
 // false when one of them cannot be registered.
 bool RegisterRoomControlClasses(HINSTANCE instance, const RoomOptions& options);
 
-// Made first thing by every window procedure of the room, for the message it handles. Tells a message that
-// another program sent (one from another thread that arrives while no procedure of the room is under way)
-// from the room's own doing, and with --slow holds the thread before such a message when it is one of the
-// messenger's.
+// The message loop tells which queued message it is dispatching (nullptr once it is done), so that a window
+// procedure can tell a posted message from the room's own call.
+void NoteDispatchedMessage(const MSG* message);
+
+// Made first thing by every window procedure of the room, for the message it handles. Tells how the message
+// came (another program sent it, or it came from the queue, while no procedure of the room is under way; or
+// it is the room's own doing), notes it in the timeline, and with --slow holds the thread before such a
+// message from another program when it is one of the messenger's.
 class RoomMessage {
   public:
-    explicit RoomMessage(UINT message);
+    RoomMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     ~RoomMessage();
     RoomMessage(const RoomMessage&) = delete;
     RoomMessage& operator=(const RoomMessage&) = delete;
 
-    bool FromOtherProgram() const { return fromOtherProgram_; }
+    Arrival HowItCame() const { return arrival_; }
+    bool FromOtherProgram() const {
+        return arrival_ == Arrival::Sent || arrival_ == Arrival::Notified || arrival_ == Arrival::Callback;
+    }
 
   private:
-    bool fromOtherProgram_;
+    Arrival arrival_;
 };
 
 }  // namespace chatroom

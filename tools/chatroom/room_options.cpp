@@ -55,6 +55,8 @@ std::optional<RoomOptions> ParseRoomOptions(const std::vector<std::wstring>& arg
             options.localName = arguments[++i];
         } else if (option == L"--fixed-time" && valuesLeft >= 1) {
             options.fixedTime = arguments[++i];
+        } else if (option == L"--timeline" && valuesLeft >= 1 && !arguments[i + 1].empty()) {
+            options.timelinePath = arguments[++i];
         } else if (option == L"--say" && valuesLeft >= 2 && !arguments[i + 1].empty()) {
             options.sayName = arguments[++i];
             options.sayText = arguments[++i];

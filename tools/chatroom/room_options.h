@@ -16,6 +16,8 @@ struct RoomOptions {
     bool lieLength = false;  // --lie-length: panes answer other programs' WM_GETTEXTLENGTH with 2^31 - 1
     std::wstring localName = L"Me";         // --local-name NAME
     std::optional<std::wstring> fixedTime;  // --fixed-time "8:15:02 PM": every line carries this time
+    // --timeline FILE: every message from outside on the room's windows is written to FILE as it comes.
+    std::optional<std::wstring> timelinePath;
     // --say NAME TEXT: no window; hand the line to the running room and end.
     std::optional<std::wstring> sayName;
     std::wstring sayText;

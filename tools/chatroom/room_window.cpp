@@ -3,6 +3,7 @@
 #include "chatroom_protocol.h"
 #include "room_clock.h"
 #include "room_controls.h"
+#include "room_timeline.h"
 
 namespace chatroom {
 
@@ -64,6 +65,9 @@ bool RoomWindow::Create(HINSTANCE instance, int show) {
     if (!RegisterRoomControlClasses(instance, options_)) {
         return false;
     }
+    if (options_.timelinePath && !OpenTimeline(*options_.timelinePath)) {
+        return false;
+    }
     const WNDCLASSEXW roomClass = {.cbSize = sizeof roomClass,
                                    .lpfnWndProc = Procedure,
                                    .hInstance = instance,
@@ -85,7 +89,7 @@ bool RoomWindow::Create(HINSTANCE instance, int show) {
 }
 
 LRESULT CALLBACK RoomWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    const RoomMessage handled(message);
+    const RoomMessage handled(window, message, wParam, lParam);
     if (message == WM_NCCREATE) {
         auto* room = static_cast<RoomWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         room->window_ = window;
@@ -171,6 +175,7 @@ void RoomWindow::CreateChildren() {
         buttons_.push_back(CreateChild(kIconButtonClassName, kButtonCaptions[i], WS_VISIBLE, window_,
                                        kFirstButtonId + i, instance_));
     }
+    NameWindowsForTimeline();
     sayLabel_ =
         CreateChild(L"STATIC", L"Say as:", WS_VISIBLE | SS_CENTERIMAGE, window_, kSayLabelId, instance_);
     sayName_ = CreateChild(L"EDIT", L"Somebody", WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, window_,
@@ -180,6 +185,20 @@ void RoomWindow::CreateChildren() {
     sayButton_ = CreateChild(L"BUTTON", L"Say", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, window_,
                              kSayButtonId, instance_);
     ShowConversation();
+}
+
+void RoomWindow::NameWindowsForTimeline() {
+    constexpr const char* kButtonNames[5] = {"button1", "button2", "button3", "button4", "button5"};
+    NameTimelineWindow(window_, "room");
+    NameTimelineWindow(historyHolder_, "history-holder");
+    NameTimelineWindow(historyPane_, "history");
+    if (entryHolder_ != nullptr) {
+        NameTimelineWindow(entryHolder_, "entry-holder");
+        NameTimelineWindow(entryPane_, "entry");
+    }
+    for (std::size_t i = 0; i < buttons_.size(); ++i) {
+        NameTimelineWindow(buttons_[i], kButtonNames[i]);
+    }
 }
 
 void RoomWindow::Layout(int width, int height) {

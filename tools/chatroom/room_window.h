@@ -27,6 +27,7 @@ class RoomWindow {
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     void CreateChildren();
+    void NameWindowsForTimeline();
     void Layout(int width, int height);
     void OnCommand(int id);
     bool OnCopyData(const COPYDATASTRUCT& data);
