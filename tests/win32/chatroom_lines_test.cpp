@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <regex>
 #include <string>
+#include <vector>
 
 #include "win32/chatroom_fixture.h"
 #include "win32/room_tree.h"
@@ -79,21 +81,110 @@ TEST_F(ChatRoomLinesTest, OnlyTheFifthButtonSendsAndAnEmptyEntrySendsNothing) {
     EXPECT_EQ(GetTextA(tree.history), "<HTML></HTML>");
 }
 
-TEST_F(ChatRoomLinesTest, AButtonCountsAPressOnlyWhenItWasPressedDownFirst) {
-    HWND room = StartRoom();
-    ASSERT_NE(room, nullptr);
-    const RoomTree tree = FindRoomTree(room);
-    SetTextA(tree.entry, "stray");
-    SendA(tree.buttons[4], WM_LBUTTONUP, 0, 0);
-    SendA(tree.buttons[4], WM_KEYUP, VK_SPACE, 0);
-    EXPECT_EQ(SendA(tree.buttons[4], chatroom::kPressCountMessage, 0, 0), 0);
-    EXPECT_EQ(GetTextA(tree.entry), "stray");
+enum class Way { Send, Post, Notify };
 
-    // Space down and up is a press too, as on any button.
-    SendA(tree.buttons[4], WM_KEYDOWN, VK_SPACE, 0);
-    SendA(tree.buttons[4], WM_KEYUP, VK_SPACE, 0);
-    EXPECT_EQ(NewestLine(GetTextA(tree.history)),
-              "<BR><!-- (8:15:02 PM) --><FONT COLOR=\"#0000ff\"><B>Me</B></FONT>: stray");
+// One message to one of the room's buttons (1 to 5).
+struct ButtonStep {
+    int button;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+    Way way = Way::Send;
+};
+
+void Deliver(const RoomTree& tree, const ButtonStep& step) {
+    HWND button = tree.buttons[static_cast<std::size_t>(step.button - 1)];
+    switch (step.way) {
+        case Way::Send:
+            SendA(button, step.message, step.wParam, step.lParam);
+            break;
+        case Way::Post:
+            PostMessageA(button, step.message, step.wParam, step.lParam);
+            break;
+        case Way::Notify:
+            SendNotifyMessageA(button, step.message, step.wParam, step.lParam);
+            break;
+    }
+}
+
+ButtonStep Posted(ButtonStep step) {
+    step.way = Way::Post;
+    return step;
+}
+
+ButtonStep Notified(ButtonStep step) {
+    step.way = Way::Notify;
+    return step;
+}
+
+// The Send button takes the messenger's press, exactly, or a person's mouse click; nothing else posts.
+TEST_F(ChatRoomLinesTest, SendPostsOnlyForTheMessengersExactPressOrAPersonsClick) {
+    const ButtonStep down{5, WM_LBUTTONDOWN, 0, 0};
+    const ButtonStep spaceUp{5, WM_KEYUP, VK_SPACE, 0};
+    const ButtonStep up{5, WM_LBUTTONUP, 0, 0};
+    const ButtonStep spaceDown{5, WM_KEYDOWN, VK_SPACE, 0};
+    const ButtonStep personDown{5, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5), Way::Post};
+    struct Case {
+        const char* what;
+        std::vector<ButtonStep> steps;
+        bool posts;
+    };
+    const Case cases[] = {
+        {"the messenger's press", {down, spaceUp, up}, true},
+        {"space down for space up", {down, spaceDown, up}, false},
+        {"space down and up", {spaceDown, spaceUp}, false},
+        {"no key between", {down, up}, false},
+        {"another key", {down, {5, WM_KEYUP, VK_RETURN, 0}, up}, false},
+        {"the key first", {spaceUp, down, up}, false},
+        {"the button up first", {up, down, spaceUp}, false},
+        {"space down in between", {down, spaceDown, spaceUp, up}, false},
+        {"a mouse position", {{5, WM_LBUTTONDOWN, 0, MAKELPARAM(5, 5)}, spaceUp, up}, false},
+        {"the mouse button held, sent", {{5, WM_LBUTTONDOWN, MK_LBUTTON, 0}, spaceUp, up}, false},
+        {"all posted", {Posted(down), Posted(spaceUp), Posted(up)}, false},
+        {"the key posted", {down, Posted(spaceUp), up}, false},
+        {"all notified", {Notified(down), Notified(spaceUp), Notified(up)}, false},
+        {"the key to the fourth button", {down, {4, WM_KEYUP, VK_SPACE, 0}, up}, false},
+        {"a person's click", {personDown, {5, WM_LBUTTONUP, 0, MAKELPARAM(5, 5), Way::Post}}, true},
+        {"a person letting go beside it",
+         {personDown, {5, WM_LBUTTONUP, 0, MAKELPARAM(300, 5), Way::Post}},
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        HWND room = StartRoom(kFixedTimeOption + TimelineOption());
+        ASSERT_NE(room, nullptr);
+        const RoomTree tree = FindRoomTree(room);
+        ASSERT_EQ(tree.buttons.size(), 5u);
+        SetTextA(tree.entry, "typed");
+
+        for (const ButtonStep& step : c.steps) {
+            Deliver(tree, step);
+        }
+        // Posted and notified messages are handled later: each has been once it is in the timeline.
+        std::vector<std::string> timeline;
+        ASSERT_TRUE(WaitUntil([&] { return (timeline = Timeline()).size() >= 1 + c.steps.size(); }));
+        ASSERT_EQ(timeline.size(), 1 + c.steps.size());
+        EXPECT_EQ(timeline[0], "sent entry WM_SETTEXT 0x0 \"typed\"");
+        for (const Way way : {Way::Send, Way::Post, Way::Notify}) {
+            const char* word = way == Way::Send ? "sent " : way == Way::Post ? "posted " : "notified ";
+            EXPECT_EQ(std::count_if(timeline.begin() + 1, timeline.end(),
+                                    [&](const std::string& line) { return line.starts_with(word); }),
+                      std::count_if(c.steps.begin(), c.steps.end(),
+                                    [&](const ButtonStep& step) { return step.way == way; }))
+                << word;
+        }
+
+        if (c.posts) {
+            EXPECT_EQ(NewestLine(GetTextA(tree.history)),
+                      "<BR><!-- (8:15:02 PM) --><FONT COLOR=\"#0000ff\"><B>Me</B></FONT>: typed");
+            EXPECT_EQ(GetTextA(tree.entry), "");
+        } else {
+            EXPECT_EQ(GetTextA(tree.history), "<HTML></HTML>");
+            EXPECT_EQ(GetTextA(tree.entry), "typed");
+        }
+        EXPECT_EQ(SendA(tree.buttons[4], chatroom::kPressCountMessage, 0, 0), c.posts ? 1 : 0);
+        TearDown();
+    }
 }
 
 TEST_F(ChatRoomLinesTest, SayCommandAddsARedLineThatTheScannerTakesAsSomeoneElse) {

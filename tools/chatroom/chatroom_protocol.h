@@ -9,9 +9,16 @@
 // The room appends the line in the red colour of other participants and answers TRUE; anything else (another
 // code, a payload without the separating zero, an empty name) is refused with FALSE and changes nothing.
 //
+// Pressing an icon button. The messenger's buttons take exactly one press from another program:
+// WM_LBUTTONDOWN (wParam 0, lParam 0), WM_KEYUP (wParam VK_SPACE, lParam 0), WM_LBUTTONUP (wParam 0, lParam
+// 0), in this order, each sent (SendMessage or SendMessageTimeout, not posted, not SendNotifyMessage).
+// Anything else from outside on the button (another order, a posted message, WM_KEYDOWN, other values) ends a
+// press under way without a click. A person's mouse click counts too: a button down from the queue that
+// carries MK_LBUTTON, then the button up over the button. Only the fifth button, Send, posts the entry's
+// text.
+//
 // kPressCountMessage, sent to one of the room's "_oscar_iconbtn" buttons (wParam 0, lParam 0), answers how
-// many times that button has been pressed (a button down followed by a button up, or space down and space
-// up).
+// many times that button has been pressed in one of these two ways.
 //
 // The timeline (--timeline FILE): one line, ended by CR LF, for each message that reached the room's windows
 // from outside and may drive them (WM_SETTEXT, WM_GETTEXT, WM_GETTEXTLENGTH, WM_CLOSE, WM_COMMAND, BM_CLICK,

@@ -69,11 +69,20 @@ LRESULT CALLBACK PaneHolderProcedure(HWND holder, UINT message, WPARAM wParam, L
     }
 }
 
-// Extra window words of an icon button: how often it was pressed, and which press is under way.
+// Extra window words of an icon button: how often it was pressed, how far the messenger's press has come,
+// and whether a person's click is under way.
 constexpr int kPressCountSlot = 0;
-constexpr int kPressStateSlot = sizeof(LONG_PTR);
-constexpr LONG_PTR kMouseDown = 1;
-constexpr LONG_PTR kSpaceDown = 2;
+constexpr int kPressStepSlot = sizeof(LONG_PTR);
+constexpr int kPersonClickSlot = 2 * sizeof(LONG_PTR);
+constexpr int kIconButtonWords = 3;
+constexpr LONG_PTR kNoPress = 0;
+constexpr LONG_PTR kAfterButtonDown = 1;
+constexpr LONG_PTR kAfterSpaceUp = 2;
+
+bool LooksPressed(HWND button) {
+    return GetWindowLongPtrW(button, kPressStepSlot) != kNoPress ||
+           GetWindowLongPtrW(button, kPersonClickSlot) != 0;
+}
 
 void PaintIconButton(HWND button) {
     PAINTSTRUCT paint;
@@ -81,8 +90,7 @@ void PaintIconButton(HWND button) {
     RECT face;
     GetClientRect(button, &face);
     FillRect(dc, &face, GetSysColorBrush(COLOR_BTNFACE));
-    const bool pressed = GetWindowLongPtrW(button, kPressStateSlot) != 0;
-    DrawEdge(dc, &face, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+    DrawEdge(dc, &face, LooksPressed(button) ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
     wchar_t caption[64] = {};
     GetWindowTextW(button, caption, 64);
     SetBkMode(dc, TRANSPARENT);
@@ -92,22 +100,59 @@ void PaintIconButton(HWND button) {
     EndPaint(button, &paint);
 }
 
-void BeginPress(HWND button, LONG_PTR how) {
-    SetWindowLongPtrW(button, kPressStateSlot, GetWindowLongPtrW(button, kPressStateSlot) | how);
-    InvalidateRect(button, nullptr, TRUE);
+void SetSlot(HWND button, int slot, LONG_PTR value) {
+    if (GetWindowLongPtrW(button, slot) != value) {
+        SetWindowLongPtrW(button, slot, value);
+        InvalidateRect(button, nullptr, TRUE);
+    }
 }
 
-// The press counts when the same kind of press began on this button; the room hears of it as a click.
-void EndPress(HWND button, LONG_PTR how) {
-    const LONG_PTR state = GetWindowLongPtrW(button, kPressStateSlot);
-    SetWindowLongPtrW(button, kPressStateSlot, state & ~how);
-    InvalidateRect(button, nullptr, TRUE);
-    if ((state & how) == 0) {
-        return;
-    }
+// A press that counts; the room hears of it as a click.
+void Click(HWND button) {
     SetWindowLongPtrW(button, kPressCountSlot, GetWindowLongPtrW(button, kPressCountSlot) + 1);
     SendMessageW(GetParent(button), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
                  reinterpret_cast<LPARAM>(button));
+}
+
+// The messenger's buttons take one press from other programs: WM_LBUTTONDOWN (wParam 0, lParam 0), then
+// WM_KEYUP with the space key (lParam 0), then WM_LBUTTONUP (wParam 0, lParam 0), each of them sent and
+// waited for. Any other message from outside ends a press under way without a click, and only the button
+// down begins one.
+void FollowMessengerPress(HWND button, const RoomMessage& handled, UINT message, WPARAM wParam,
+                          LPARAM lParam) {
+    const LONG_PTR step = GetWindowLongPtrW(button, kPressStepSlot);
+    const bool sentWithoutPosition = handled.HowItCame() == Arrival::Sent && lParam == 0;
+    if (sentWithoutPosition && message == WM_LBUTTONDOWN && wParam == 0) {
+        SetSlot(button, kPressStepSlot, kAfterButtonDown);
+    } else if (sentWithoutPosition && step == kAfterButtonDown && message == WM_KEYUP && wParam == VK_SPACE) {
+        SetSlot(button, kPressStepSlot, kAfterSpaceUp);
+    } else if (sentWithoutPosition && step == kAfterSpaceUp && message == WM_LBUTTONUP && wParam == 0) {
+        SetSlot(button, kPressStepSlot, kNoPress);
+        Click(button);
+    } else {
+        SetSlot(button, kPressStepSlot, kNoPress);
+    }
+}
+
+// A person clicks with the mouse: the button down comes from the queue with the left button held (which the
+// messenger's press never says), and the button up over the button ends the click.
+void FollowPersonsClick(HWND button, const RoomMessage& handled, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (handled.HowItCame() != Arrival::Posted) {
+        return;
+    }
+    if (message == WM_LBUTTONDOWN && (wParam & MK_LBUTTON) != 0) {
+        SetSlot(button, kPersonClickSlot, 1);
+        SetCapture(button);
+    } else if (message == WM_LBUTTONUP && GetWindowLongPtrW(button, kPersonClickSlot) != 0) {
+        SetSlot(button, kPersonClickSlot, 0);
+        ReleaseCapture();
+        RECT face;
+        GetClientRect(button, &face);
+        const POINT at = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        if (PtInRect(&face, at)) {
+            Click(button);
+        }
+    }
 }
 
 LRESULT CALLBACK IconButtonProcedure(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -117,24 +162,23 @@ LRESULT CALLBACK IconButtonProcedure(HWND button, UINT message, WPARAM wParam, L
             PaintIconButton(button);
             return 0;
         case WM_LBUTTONDOWN:
-            BeginPress(button, kMouseDown);
-            return 0;
         case WM_LBUTTONUP:
-            EndPress(button, kMouseDown);
-            return 0;
         case WM_KEYDOWN:
-            if (wParam == VK_SPACE) {
-                BeginPress(button, kSpaceDown);
+        case WM_KEYUP:
+            if (handled.HowItCame() != Arrival::Own) {
+                FollowPersonsClick(button, handled, message, wParam, lParam);
+                FollowMessengerPress(button, handled, message, wParam, lParam);
             }
             return 0;
-        case WM_KEYUP:
-            if (wParam == VK_SPACE) {
-                EndPress(button, kSpaceDown);
-            }
+        case WM_CAPTURECHANGED:
+            SetSlot(button, kPersonClickSlot, 0);
             return 0;
         default:
             if (message == kPressCountMessage) {
                 return GetWindowLongPtrW(button, kPressCountSlot);
+            }
+            if (handled.HowItCame() != Arrival::Own && IsTimelineMessage(message)) {
+                SetSlot(button, kPressStepSlot, kNoPress);
             }
             return DefWindowProcW(button, message, wParam, lParam);
     }
@@ -198,7 +242,7 @@ bool RegisterRoomControlClasses(HINSTANCE instance, const RoomOptions& options) 
                                 .lpszClassName = kPaneHolderClassName};
     const WNDCLASSEXW iconButton = {.cbSize = sizeof iconButton,
                                     .lpfnWndProc = IconButtonProcedure,
-                                    .cbWndExtra = 2 * sizeof(LONG_PTR),
+                                    .cbWndExtra = kIconButtonWords * sizeof(LONG_PTR),
                                     .hInstance = instance,
                                     .hCursor = LoadCursorW(nullptr, IDC_HAND),
                                     .lpszClassName = kIconButtonClassName};
