@@ -93,6 +93,14 @@ TEST(ChatCommands, LinesAgainstTriggerAndWords) {
     }
 }
 
+TEST(ChatCommands, AStepThatFailsWithAnyThrowIsSkippedAndTheLineGoesOn) {
+    PlayerInRoom player({{"Text5", L"go"}, {"Text6", L"go"}});  // "Pause", then "Res"
+    player.Engine().failing = {L"Pause"};
+    player.Say("go");
+    EXPECT_EQ(player.Engine().calls, (Texts{L"Pause", L"Play"}));
+    EXPECT_EQ(player.Replies(), (Texts{L"<i>Song A</i> [<b>Paused</b>]", L"<i>Song A</i>"}));
+}
+
 TEST(ChatCommands, VolumeStaysWithinTheEnginesRange) {
     PlayerInRoom player;
     for (const auto& [before, message, after] :

@@ -1,5 +1,7 @@
 #include "aim/chat.h"
 
+#include "platform/exception_barrier.h"
+
 namespace orv {
 
 namespace {
@@ -172,10 +174,7 @@ void AppendQuotedLine(Files& files, const CodePage& codePage, const Text& text, 
     line += codePage.ToAnsi(text);
     line += "\"\r\n";
     // A log line that cannot be written is lost; sending goes on regardless.
-    try {
-        files.Append(fileName, line);
-    } catch (...) {
-    }
+    RunBehindBarrier([&] { files.Append(fileName, line); });
 }
 
 }  // namespace orv

@@ -1,5 +1,6 @@
 #include "app/jubo_player.h"
 
+#include "platform/exception_barrier.h"
 #include "player/engine_events.h"
 
 namespace orv {
@@ -8,11 +9,9 @@ namespace {
 
 // A missing engine stops nothing: the player goes on with one that plays nothing.
 MediaEngine& PutEngine(EnginePanels& enginePanels, Form& frmJubo, MediaEngine& noEngine) {
-    try {
-        return enginePanels.PutEnginePanel(frmJubo, "MediaPlayer1");
-    } catch (...) {
-        return noEngine;
-    }
+    MediaEngine* engine = &noEngine;
+    RunBehindBarrier([&] { engine = &enginePanels.PutEnginePanel(frmJubo, "MediaPlayer1"); });
+    return *engine;
 }
 
 }  // namespace

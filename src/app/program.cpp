@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "app/main_window_layout.h"
+#include "platform/exception_barrier.h"
 #include "player/chat_sends_layout.h"
 #include "shell/add_dir_layout.h"
 #include "shell/credits_layout.h"
@@ -105,10 +106,7 @@ ChatCommandTargets JuboProgram::ChatCommandTargetsOf(Process& process) {
 }
 
 void JuboProgram::Start() {
-    try {
-        lifecycle_.Form_Load();
-    } catch (...) {
-    }
+    RunBehindBarrier([&] { lifecycle_.Form_Load(); });
     frmJubo_->Show();
 }
 

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "platform/exception_barrier.h"
+
 namespace orv {
 
 namespace {
@@ -11,15 +13,6 @@ inline const Text kUserNameTitle = L"UserName";
 inline const Text kEmptyUserNameMessage = L"You must enter a username!";
 inline const Text kErrorTitle = L"Error";
 
-// Start-up and shutdown go on past a step that fails: the step is abandoned and the next one runs.
-template <typename Step>
-void RunStep(Step&& step) noexcept {
-    try {
-        step();
-    } catch (...) {
-    }
-}
-
 }  // namespace
 
 Text LoadedAnnouncement(const Text& userName) {
@@ -27,25 +20,28 @@ Text LoadedAnnouncement(const Text& userName) {
            kWebAddress + L"</u>" + L"]";
 }
 
+// Start-up and shutdown go on past a step that fails: the step is abandoned and the next one runs.
 void JuboLifecycle::Form_Load() {
     Text userName;
-    RunStep([&] { userName = dialogs_.AskText(kUserNamePrompt, kUserNameTitle).value_or(Text{}); });
+    RunBehindBarrier([&] { userName = dialogs_.AskText(kUserNamePrompt, kUserNameTitle).value_or(Text{}); });
     if (userName.empty()) {
         // Asked once more, and whatever comes back is accepted.
-        RunStep([&] { dialogs_.ShowMessage(kEmptyUserNameMessage, kErrorTitle, MessageIcon::None); });
-        RunStep([&] { userName = dialogs_.AskText(kUserNamePrompt, kUserNameTitle).value_or(Text{}); });
+        RunBehindBarrier(
+            [&] { dialogs_.ShowMessage(kEmptyUserNameMessage, kErrorTitle, MessageIcon::None); });
+        RunBehindBarrier(
+            [&] { userName = dialogs_.AskText(kUserNamePrompt, kUserNameTitle).value_or(Text{}); });
     }
-    RunStep([&] { Text3_.SetText(userName); });
-    RunStep([&] {
+    RunBehindBarrier([&] { Text3_.SetText(userName); });
+    RunBehindBarrier([&] {
         if (switch_.IsClear()) {
             chat_.ChatSend(LoadedAnnouncement(userName));
         }
     });
-    RunStep([&] { tasp1_.aimchatscan_on(); });
+    RunBehindBarrier([&] { tasp1_.aimchatscan_on(); });
 }
 
 void JuboLifecycle::Form_Unload() {
-    RunStep([&] {
+    RunBehindBarrier([&] {
         if (switch_.IsClear()) {
             chat_.ChatSend(kUnloadedAnnouncement);
         }

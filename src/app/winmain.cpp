@@ -7,8 +7,8 @@
 #include <objbase.h>
 
 #include "app/program.h"
+#include "platform/exception_barrier.h"
 #include "platform/win32/dpi.h"
-#include "platform/win32/exception_barrier.h"
 #include "platform/win32/win32_chat_windows.h"
 #include "platform/win32/win32_code_page.h"
 #include "platform/win32/win32_dialogs.h"
@@ -76,7 +76,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     };
 
     std::unique_ptr<orv::JuboProgram> program;
-    const bool made = orv::win32::RunBehindBarrier([&] {
+    const bool made = orv::RunBehindBarrier([&] {
         program = std::make_unique<orv::JuboProgram>(orv::ProgramPorts{
             .forms = forms,
             .enginePanels = enginePanels,

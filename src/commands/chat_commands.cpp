@@ -2,9 +2,10 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <exception>
 #include <string>
+#include <utility>
 
+#include "platform/exception_barrier.h"
 #include "player/now_playing.h"
 #include "player/program_texts.h"
 
@@ -12,13 +13,11 @@ namespace orv {
 
 namespace {
 
-// A step that fails is skipped and the next one runs; so is a command whose boxes cannot be read.
+// A step that fails, whatever it throws, is skipped and the next one runs; so is a command whose boxes cannot
+// be read.
 template <typename Step>
 void Try(Step&& step) {
-    try {
-        step();
-    } catch (const std::exception&) {
-    }
+    RunBehindBarrier(std::forward<Step>(step));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "player/now_playing.h"
 
+#include "platform/exception_barrier.h"
 #include "player/chat_sends_switch.h"
 
 namespace orv {
@@ -10,12 +11,11 @@ Text NowPlayingText(ChatSendsWindow& chatSends, const TextBox& nowPlayingName) {
 
 void NowPlayingAnnouncer::MediaPlayer1_NewStream() noexcept {
     // A failed announcement is dropped: the song plays on and auto-advance goes on.
-    try {
+    RunBehindBarrier([&] {
         if (ChatSendsSwitch(chatSends_).IsClear()) {
             chat_.ChatSend(NowPlayingText(chatSends_, nowPlayingName_));
         }
-    } catch (...) {
-    }
+    });
 }
 
 }  // namespace orv

@@ -1,9 +1,9 @@
 #include "shell/skins.h"
 
-#include <exception>
 #include <iterator>
 #include <string>
 
+#include "platform/exception_barrier.h"
 #include "shell/skins_layout.h"
 
 namespace orv {
@@ -68,17 +68,9 @@ const Target kOtherWindowTargets[] = {
     {&SkinTargets::Form2, "Label5", Target::Text},
 };
 
-// Runs one assignment of a scheme; one that fails is left out and the scheme goes on.
-template <typename Assignment>
-void Attempt(Assignment&& assignment) {
-    try {
-        assignment();
-    } catch (const std::exception&) {
-    }
-}
-
+// Each assignment of a scheme stands on its own: one that fails is left out and the scheme goes on.
 void Paint(const Scheme& scheme, const Target& target, const SkinTargets& targets) {
-    Attempt([&] {
+    RunBehindBarrier([&] {
         const SkinWindow& window = targets.*target.window;
         OleColour colour = OleColour::Hex(scheme.accentRgb);
         if (scheme.startUp) {
@@ -98,11 +90,11 @@ void Paint(const Scheme& scheme, const Target& target, const SkinTargets& target
 }
 
 void Apply(const Scheme& scheme, const SkinTargets& targets, SkinPictures& pictures) {
-    Attempt([&] { targets.frmJubo.get().SetBackPicture(pictures.Of(scheme.accentRgb)); });
+    RunBehindBarrier([&] { targets.frmJubo.get().SetBackPicture(pictures.Of(scheme.accentRgb)); });
     for (const Target& target : kMainWindowTargets) {
         Paint(scheme, target, targets);
     }
-    Attempt([&] {
+    RunBehindBarrier([&] {
         targets.MediaPlayer1.SetDisplayColour(scheme.startUp ? MediaEngine::kDisplayColourAtStart
                                                              : OleColour::Hex(scheme.accentRgb));
     });
@@ -134,11 +126,9 @@ void SkinChooser::ApplySkin() {
 }
 
 int SkinChooser::SelectedIndex() {
-    try {
-        return form3_.Get().ListBoxNamed("List1").ListIndex();
-    } catch (const std::exception&) {
-        return -1;
-    }
+    int index = -1;
+    RunBehindBarrier([&] { index = form3_.Get().ListBoxNamed("List1").ListIndex(); });
+    return index;
 }
 
 }  // namespace orv

@@ -1,6 +1,8 @@
 #pragma once
 // A media engine that records every call in order. Every path opens unless the test marked it unplayable;
-// an opened path raises onNewStream at once, as the real engine does when it opens a file.
+// an opened path raises onNewStream at once, as the real engine does when it opens a file. A call the test
+// marked as failing throws, after it is recorded, something that is no std::exception (as a foreign component
+// may).
 #include <set>
 #include <string>
 #include <vector>
@@ -25,9 +27,9 @@ class FakeMediaEngine : public MediaEngine {
     }
     Text FileName() const override { return fileName_; }
     bool HasOpenFile() const override { return open_; }
-    void Play() override { calls.push_back(L"Play"); }
-    void Pause() override { calls.push_back(L"Pause"); }
-    void Stop() override { calls.push_back(L"Stop"); }
+    void Play() override { Record(L"Play"); }
+    void Pause() override { Record(L"Pause"); }
+    void Stop() override { Record(L"Stop"); }
     bool Mute() const override { return mute_; }
     void SetMute(bool mute) override {
         calls.push_back(mute ? L"SetMute true" : L"SetMute false");
@@ -61,12 +63,22 @@ class FakeMediaEngine : public MediaEngine {
         return files;
     }
 
+    struct ForeignFailure {};
+
     std::set<Text> unplayable;
+    std::set<Text> failing;
     std::vector<Text> calls;
     int opened = 0;
     OleColour displayColour{};
 
   private:
+    void Record(const Text& call) {
+        calls.push_back(call);
+        if (failing.contains(call)) {
+            throw ForeignFailure{};
+        }
+    }
+
     Text fileName_;
     bool open_ = false;
     bool mute_ = false;

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "platform/win32/exception_barrier.h"
+#include "platform/exception_barrier.h"
 #include "platform/win32/win32_check_box.h"
 #include "platform/win32/win32_list_box.h"
 #include "platform/win32/win32_text_box.h"

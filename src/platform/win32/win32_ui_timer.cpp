@@ -1,6 +1,6 @@
 #include "platform/win32/win32_ui_timer.h"
 
-#include "platform/win32/exception_barrier.h"
+#include "platform/exception_barrier.h"
 
 namespace orv::win32 {
 

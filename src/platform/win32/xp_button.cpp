@@ -2,8 +2,8 @@
 
 #include <commctrl.h>
 
+#include "platform/exception_barrier.h"
 #include "platform/win32/colours.h"
-#include "platform/win32/exception_barrier.h"
 #include "platform/win32/unique_handles.h"
 
 namespace orv::win32 {
