@@ -58,19 +58,21 @@ class XPButtonTest : public ::testing::Test {
         SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
         SendMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
     }
-    void Key(HWND target, WPARAM key) {
-        // As the program's message loop hands keys on: through the window's dialog navigation first.
-        for (const UINT message : {WM_KEYDOWN, WM_KEYUP}) {
-            MSG msg{.hwnd = target,
-                    .message = message,
-                    .wParam = key,
-                    .lParam = static_cast<LPARAM>(message == WM_KEYUP ? 0xC0000001u : 1u)};
-            if (!IsDialogMessageW(form.Handle(), &msg)) {
-                TranslateMessage(&msg);
-                DispatchMessageW(&msg);
-            }
+    // As the program's message loop hands keys on: through the window's dialog navigation first.
+    void Deliver(HWND target, UINT message, WPARAM key, LPARAM lParam) {
+        MSG msg{.hwnd = target, .message = message, .wParam = key, .lParam = lParam};
+        if (!IsDialogMessageW(form.Handle(), &msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
         }
     }
+    void Key(HWND target, WPARAM key) {
+        Deliver(target, WM_KEYDOWN, key, kFirstDown);
+        Deliver(target, WM_KEYUP, key, kRelease);
+    }
+
+    // lParam of a key message: the repeat count, bit 30 when the key was down before, bit 31 on release.
+    static constexpr LPARAM kFirstDown = 1, kRepeat = 0x40000001, kRelease = static_cast<LPARAM>(0xC0000001u);
 
     FormWindow form;
     HWND play = nullptr;
@@ -113,6 +115,32 @@ TEST_F(XPButtonTest, SpaceAndEnterClickTheFocusedButtonOnly) {
     clicks.clear();
     Key(other, VK_RETURN);
     EXPECT_EQ(clicks, (std::vector<std::string>{"XPButton2"}));
+}
+
+TEST_F(XPButtonTest, AKeyHeldDownClicksOncePerPressWhateverItsAutoRepeat) {
+    const struct {
+        WPARAM key;
+        std::vector<std::pair<UINT, LPARAM>> messages;
+        std::size_t clicks;
+    } cases[] = {
+        {VK_RETURN,
+         {{WM_KEYDOWN, kFirstDown}, {WM_KEYDOWN, kRepeat}, {WM_KEYDOWN, kRepeat}, {WM_KEYUP, kRelease}},
+         1},
+        {VK_RETURN, {{WM_KEYDOWN, kRepeat}, {WM_KEYUP, kRelease}}, 0},  // held down before the focus came
+        {VK_SPACE,
+         {{WM_KEYDOWN, kFirstDown}, {WM_KEYDOWN, kRepeat}, {WM_KEYDOWN, kRepeat}, {WM_KEYUP, kRelease}},
+         1},
+        {VK_SPACE, {{WM_KEYUP, kRelease}}, 0},
+    };
+    SetFocus(play);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.key == VK_RETURN ? "Enter" : "space");
+        clicks.clear();
+        for (const auto& [message, lParam] : c.messages) {
+            Deliver(play, message, c.key, lParam);
+        }
+        EXPECT_EQ(clicks.size(), c.clicks);
+    }
 }
 
 TEST_F(XPButtonTest, ADisabledButtonTakesNoClickFromMouseKeysOrMessages) {

@@ -11,6 +11,8 @@ namespace orv::win32 {
 namespace {
 
 constexpr UINT_PTR kSubclassId = 0x5850;  // "XP"
+// Bit 30 of a key message's lParam: the key was down before this message.
+constexpr LPARAM kKeyWasDown = LPARAM{1} << 30;
 
 // Half way from the colour to black: the shadow edge of the face.
 COLORREF Darker(COLORREF colour) {
@@ -175,9 +177,15 @@ LRESULT XPButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return code;
         }
         case WM_KEYDOWN:
+            // Enter clicks once per press: a key held down repeats its WM_KEYDOWN with the bit that says it
+            // was down already, and those repeats press nothing. Space is the button's own: it clicks on the
+            // release after a press on the button.
             if (wParam == VK_RETURN) {
-                SendMessageW(GetParent(button_), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button_), BN_CLICKED),
-                             reinterpret_cast<LPARAM>(button_));
+                if ((lParam & kKeyWasDown) == 0) {
+                    SendMessageW(GetParent(button_), WM_COMMAND,
+                                 MAKEWPARAM(GetDlgCtrlID(button_), BN_CLICKED),
+                                 reinterpret_cast<LPARAM>(button_));
+                }
                 return 0;
             }
             break;
