@@ -57,8 +57,8 @@ inline bool PumpUntil(const std::function<bool()>& condition) {
     return true;
 }
 
-// The colour of one pixel of what the window paints in its client area (WM_PRINTCLIENT).
-inline COLORREF PaintedPixel(HWND window, int x, int y) {
+// Lets the reader look at what the window paints in its client area (WM_PRINTCLIENT) into a bitmap.
+inline void ReadPainted(HWND window, const std::function<void(HDC dc, const RECT& client)>& read) {
     RECT client{};
     GetClientRect(window, &client);
     const HDC screen = GetDC(nullptr);
@@ -67,11 +67,30 @@ inline COLORREF PaintedPixel(HWND window, int x, int y) {
     ReleaseDC(nullptr, screen);
     const HGDIOBJ old = SelectObject(dc, bitmap);
     SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
-    const COLORREF pixel = GetPixel(dc, x, y);
+    read(dc, client);
     SelectObject(dc, old);
     DeleteDC(dc);
     DeleteObject(bitmap);
+}
+
+// The colour of one pixel of what the window paints in its client area.
+inline COLORREF PaintedPixel(HWND window, int x, int y) {
+    COLORREF pixel = CLR_INVALID;
+    ReadPainted(window, [&](HDC dc, const RECT&) { pixel = GetPixel(dc, x, y); });
     return pixel;
+}
+
+// How many pixels of what the window paints in its client area have exactly this colour.
+inline int PaintedPixelsOfColour(HWND window, COLORREF colour) {
+    int count = 0;
+    ReadPainted(window, [&](HDC dc, const RECT& client) {
+        for (int y = 0; y < client.bottom; ++y) {
+            for (int x = 0; x < client.right; ++x) {
+                count += GetPixel(dc, x, y) == colour ? 1 : 0;
+            }
+        }
+    });
+    return count;
 }
 
 // The direct children of a window, top of the z-order first.

@@ -59,15 +59,15 @@ std::optional<ChildWindowClass> ChildWindowClassOf(const ControlSpec& control) {
             return WithBorder({WC_LISTBOXW, LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL, 0}, control);
         case ControlKind::CheckBox:
             // Three states; the window that holds it answers the clicks (FormControls::HandleCommand).
-            return ChildWindowClass{WC_BUTTONW, BS_3STATE | (control.flat ? BS_FLAT : 0u), 0};
+            return ChildWindowClass{WC_BUTTONW, BS_3STATE | (control.flat ? BS_FLAT : 0u), 0, true};
         case ControlKind::OptionButton:
             // The window's option buttons are one group, whatever stands between them in the tab order.
-            return ChildWindowClass{WC_BUTTONW, BS_RADIOBUTTON | (control.flat ? BS_FLAT : 0u), 0};
+            return ChildWindowClass{WC_BUTTONW, BS_RADIOBUTTON | (control.flat ? BS_FLAT : 0u), 0, true};
         case ControlKind::PushButton:
             // Taken over by XPButton, which paints it.
             return ChildWindowClass{WC_BUTTONW, XPButton::kWindowStyle, 0};
         case ControlKind::DriveList:
-            return ChildWindowClass{WC_COMBOBOXW, CBS_DROPDOWNLIST | WS_VSCROLL, 0};
+            return ChildWindowClass{WC_COMBOBOXW, CBS_DROPDOWNLIST | WS_VSCROLL, 0, true};
         case ControlKind::Panel:
             return ChildWindowClass{WC_STATICW, SS_NOTIFY, 0};
         case ControlKind::Line:

@@ -13,6 +13,9 @@ struct ChildWindowClass {
     const wchar_t* className;
     DWORD style;
     DWORD exStyle;
+    // Drawn without the visual style: in the style's look a check box, an option button or a drop-down list
+    // takes its text colour from the style and ignores the colours its window gives it (WM_CTLCOLOR*).
+    bool withoutVisualStyle = false;
 };
 
 // nullopt for kinds that are drawn rather than created.

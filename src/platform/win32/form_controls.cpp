@@ -1,6 +1,7 @@
 #include "platform/win32/form_controls.h"
 
 #include <commctrl.h>
+#include <uxtheme.h>
 
 #include "platform/control_order.h"
 #include "platform/win32/colours.h"
@@ -71,6 +72,10 @@ void FormControls::Build(HWND parent, const WindowSpec& layout) {
                 windowClass->exStyle, windowClass->className, item->caption.c_str(), style, 0, 0, 0, 0,
                 parent, reinterpret_cast<HMENU>(id), GetModuleHandleW(nullptr), nullptr);
             if (control->window != nullptr) {
+                if (windowClass->withoutVisualStyle) {
+                    // A theme class list that names no class: the control draws itself in the classic look.
+                    SetWindowTheme(control->window, L" ", L" ");
+                }
                 // Each new control goes right after the one before it, whatever the system's default
                 // placement.
                 SetWindowPos(control->window, previous ? previous : HWND_TOP, 0, 0, 0, 0,
