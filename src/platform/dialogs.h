@@ -10,6 +10,10 @@ enum class MessageIcon { None, Exclamation };
 
 // An Open dialog: its title, its option flags (OFN_* values) and its filter, "label|pattern" pairs joined
 // with "|". It starts with an empty file name and the first filter chosen.
+// OFN_SHAREAWARE, the option the program's Open dialogs use: a file that another program holds open can be
+// chosen without a sharing warning. With no other option the dialog takes one file, which need not exist.
+constexpr unsigned kShareAware = 16384;
+
 struct OpenFileRequest {
     Text title;
     unsigned flags = 0;

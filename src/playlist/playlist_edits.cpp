@@ -2,13 +2,6 @@
 
 namespace orv {
 
-namespace {
-
-// Share-aware: a file another program holds open can be chosen without a sharing warning.
-constexpr unsigned kShareAware = 16384;
-
-}  // namespace
-
 void PlaylistEdits::AddFile() {
     const OpenFileChoice choice =
         dialogs_.AskOpenFile({.title = L"Load Songs.",

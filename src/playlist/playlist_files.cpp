@@ -4,13 +4,6 @@
 
 namespace orv {
 
-namespace {
-
-// Share-aware, one file, the file need not exist.
-constexpr unsigned kShareAware = 16384;
-
-}  // namespace
-
 void PlaylistFiles::Save() {
     const auto name = dialogs_.AskText(L"ListName", L"ListName");
     if (!name) {

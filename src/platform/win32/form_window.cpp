@@ -4,13 +4,6 @@
 
 namespace orv::win32 {
 
-DWORD FormStyle(const WindowSpec& layout) {
-    // Both borders are fixed: a caption with the system menu and close box, no sizing, no minimise or
-    // maximise.
-    (void)layout;
-    return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-}
-
 DWORD FormExStyle(const WindowSpec& layout) {
     DWORD exStyle = WS_EX_CONTROLPARENT;
     if (layout.border == BorderStyle::FixedToolWindow) {
@@ -24,16 +17,15 @@ DWORD FormExStyle(const WindowSpec& layout) {
 
 bool FormWindow::Create(const WindowSpec& layout, const FormCreation& creation) {
     spec_ = layout;
-    style_ = FormStyle(layout);
     exStyle_ = FormExStyle(layout);
     const int dpi = SystemDpi();
     const SIZE size = WindowSizeForClient(TwipsToPixels(layout.clientWidth, dpi),
-                                          TwipsToPixels(layout.clientHeight, dpi), style_, exStyle_, dpi);
+                                          TwipsToPixels(layout.clientHeight, dpi), kFormStyle, exStyle_, dpi);
     const std::wstring className(layout.name.begin(), layout.name.end());
     const HWND hwnd = CreateBaseWindow({
         .className = L"OrvJubo." + className,
         .title = layout.caption,
-        .style = style_,
+        .style = kFormStyle,
         .exStyle = exStyle_,
         .width = size.cx,
         .height = size.cy,
@@ -73,7 +65,7 @@ void FormWindow::Hide() {
 
 void FormWindow::ResizeForDpi(int dpi, const RECT* suggested) {
     const SIZE size = WindowSizeForClient(TwipsToPixels(spec_.clientWidth, dpi),
-                                          TwipsToPixels(spec_.clientHeight, dpi), style_, exStyle_, dpi);
+                                          TwipsToPixels(spec_.clientHeight, dpi), kFormStyle, exStyle_, dpi);
     if (suggested != nullptr) {
         SetWindowPos(Handle(), nullptr, suggested->left, suggested->top, size.cx, size.cy,
                      SWP_NOZORDER | SWP_NOACTIVATE);

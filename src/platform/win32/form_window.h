@@ -48,13 +48,14 @@ class FormWindow : public BaseWindow {
     void PaintBackgroundUnder(HWND child, HDC childDc);
 
     WindowSpec spec_;
-    DWORD style_ = 0;
     DWORD exStyle_ = 0;
     FormControls controls_;
 };
 
-// Window styles of the border kinds.
-DWORD FormStyle(const WindowSpec& layout);
+// The window style of every form: both border kinds are fixed, a caption with the system menu and close box,
+// no sizing, no minimise or maximise box.
+constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+// The extended window style that tells the border kinds apart (a tool window), with the taskbar button.
 DWORD FormExStyle(const WindowSpec& layout);
 
 }  // namespace orv::win32
