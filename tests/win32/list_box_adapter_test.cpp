@@ -1,13 +1,17 @@
 // The list box and check box adapters over real windows: the playlist's index rule, order and removal, the
-// double-click notice, and the check box.
+// double-click notice, the messages that long fills and reads send past the program's own subclass, and the
+// check box.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 #include <memory>
+#include <tuple>
 #include <vector>
 
 #include "platform/win32/form_window.h"
 #include "platform/win32/win32_check_box.h"
+#include "platform/win32/win32_form_controls.h"
 #include "platform/win32/win32_list_box.h"
 
 namespace orv::win32 {
@@ -107,6 +111,46 @@ TEST_F(ListBoxAdapter, ADoubleClickIsReportedToTheWindowAndASingleClickIsNot) {
     SendMessageW(list1, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
     SendMessageW(list1, WM_LBUTTONUP, 0, at);
     EXPECT_EQ(std::count(notices.begin(), notices.end(), LBN_DBLCLK), 1);
+}
+
+// Stands between the program's subclass of a list and the list box class, and notes the messages that long
+// fills and reads send past subclasses as they reach the class, with what the class answered.
+using Passed = std::tuple<UINT, WPARAM, LPARAM, LRESULT>;
+WNDPROC classProcedure = nullptr;
+std::vector<Passed> passed;
+
+LRESULT CALLBACK UnderTheSubclass(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = CallWindowProcW(classProcedure, list, message, wParam, lParam);
+    if (std::find(std::begin(kMessagesPastSubclasses), std::end(kMessagesPastSubclasses), message) !=
+        std::end(kMessagesPastSubclasses)) {
+        passed.emplace_back(message, wParam, lParam, result);
+    }
+    return result;
+}
+
+TEST_F(ListBoxAdapter, TheProgramsSubclassPassesOnUntouchedWhatLongFillsAndReadsSendPastIt) {
+    const HWND list1 = form.Control("List1");
+    classProcedure = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(list1, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&UnderTheSubclass)));
+    {
+        const auto playlist =
+            MakeFormControl(form, *form.Controls().LayoutOf("List1"));  // over the note taker
+        wchar_t text[16] = {};
+        const std::tuple<UINT, WPARAM, LPARAM> messages[] = {
+            {LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"a.mp3")},
+            {LB_GETTEXTLEN, 0, 0},
+            {LB_GETTEXT, 0, reinterpret_cast<LPARAM>(text)},
+        };
+        ASSERT_EQ(std::size(messages), std::size(kMessagesPastSubclasses)) << "every one of them is tried";
+        for (const auto& [message, wParam, lParam] : messages) {
+            passed.clear();
+            const LRESULT answer = SendMessageW(list1, message, wParam, lParam);
+            EXPECT_EQ(passed, (std::vector<Passed>{{message, wParam, lParam, answer}}))
+                << "message " << message;
+        }
+        EXPECT_STREQ(text, L"a.mp3");
+    }
+    SetWindowLongPtrW(list1, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(classProcedure));
 }
 
 TEST_F(ListBoxAdapter, TheCheckBoxReadsAndWritesClearAndTicked) {

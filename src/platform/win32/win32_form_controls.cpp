@@ -89,7 +89,8 @@ class Win32FormListBox : public Win32Control<FormListBox> {
             }
         });
         // A plain window-procedure subclass: the common controls' subclassing looks up a window property at
-        // every message, which costs a server round trip under Wine and makes long lists slow.
+        // every message, which costs a server round trip under Wine and makes long lists slow. It passes on
+        // untouched the messages that Win32ListBox sends past it (kMessagesPastSubclasses).
         if (const HWND child = Child()) {
             SetWindowLongPtrW(child, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
             listProcedure_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(

@@ -4,9 +4,9 @@ namespace orv::win32 {
 
 namespace {
 
-// Sends the list's messages for a long run of them: straight through the list box class's own procedure when
-// the list is this thread's (the same work as sending them, without their dispatch and any subclass for
-// every entry), sent as usual otherwise.
+// Sends the list's messages for a long run of them (kMessagesPastSubclasses): straight through the list box
+// class's own procedure when the list is this thread's (the same work as sending them, without their dispatch
+// and any subclass for every entry), sent as usual otherwise.
 class BulkSender {
   public:
     explicit BulkSender(HWND list) : list_(list) {
