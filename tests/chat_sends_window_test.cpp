@@ -18,7 +18,7 @@ class ChatSendsWindowTest : public ::testing::Test {
     int Made() { return forms.created["frmChatSends"]; }
 
     FakeFormFactory forms;
-    ChatSendsWindow chatSends{forms, nullptr};
+    ChatSendsWindow chatSends{forms};
     ChatSendsSwitch announcementSwitch{chatSends};
 };
 

@@ -57,7 +57,7 @@ class NowPlayingTest : public ::testing::Test {
     FakeDialogs dialogs;
     FakeChatSender chat;
     FakeFormFactory forms;
-    ChatSendsWindow chatSends{forms, nullptr};
+    ChatSendsWindow chatSends{forms};
     Playback playback{List1, Text1, Text2, engine, [] { return Text{L"C:\\Music"}; }, dialogs};
     Navigation navigation{List1, playback, engine, dialogs};
     NowPlayingAnnouncer announcer{chatSends, Text1, chat};

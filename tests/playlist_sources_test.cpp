@@ -56,7 +56,7 @@ class PlaylistSourcesTest : public ::testing::Test {
     testing::FakeFiles files;
     testing::FakeCodePage codePage;
     FakeForm frmJubo{MainWindowSpec()};
-    AddDirWindow addDir{forms, frmJubo, folders};
+    AddDirWindow addDir{forms, folders};
     PlaylistSources sources{List1(), frmJubo.TextBoxNamed("Text1"), addDir, dialogs, chat, files, folders,
                             codePage};
 };

@@ -34,13 +34,13 @@ class SkinsTest : public ::testing::Test {
   protected:
     void Start(WindowSpec mainLayout = MainWindowSpec()) {
         mainLayout_ = mainLayout;
-        main_ = forms.Create(mainLayout, nullptr);
+        main_ = forms.Create(mainLayout);
         frmJubo = static_cast<FakeForm*>(main_.get());
         const auto window = [](SingleForm& form, WindowSpec layout) {
             return SkinWindow{[&form]() -> Form& { return form.Get(); }, std::move(layout)};
         };
         chooser = std::make_unique<SkinChooser>(
-            forms, *main_,
+            forms,
             SkinTargets{{[this]() -> Form& { return *main_; }, MainWindowSpec()},
                         engine,
                         window(addDir, AddDirWindowSpec()),
@@ -93,10 +93,10 @@ class SkinsTest : public ::testing::Test {
     WindowSpec mainLayout_;
     std::unique_ptr<Form> main_;
     FakeForm* frmJubo = nullptr;
-    SingleForm addDir{forms, AddDirWindowSpec(), nullptr, nullptr};
-    SingleForm chatSends{forms, ChatSendsWindowSpec(), nullptr, nullptr};
-    SingleForm credits{forms, CreditsWindowSpec(), nullptr, nullptr};
-    SingleForm ccoms{forms, CcomsWindowSpec(), nullptr, nullptr};
+    SingleForm addDir{forms, AddDirWindowSpec(), nullptr};
+    SingleForm chatSends{forms, ChatSendsWindowSpec(), nullptr};
+    SingleForm credits{forms, CreditsWindowSpec(), nullptr};
+    SingleForm ccoms{forms, CcomsWindowSpec(), nullptr};
     std::unique_ptr<SkinChooser> chooser;
     // Drawing is slow; the tests share the pictures as the program's windows do.
     static inline SkinPictures pictures;

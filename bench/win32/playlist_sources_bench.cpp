@@ -153,11 +153,11 @@ int wmain(int argc, wchar_t** argv) {
     QuietChat chat;
     orv::win32::Win32Files files;
     orv::win32::Win32CodePage codePage;
-    const auto frmJubo = forms.Create(orv::MainWindowSpec(), nullptr);
+    const auto frmJubo = forms.Create(orv::MainWindowSpec());
     frmJubo->Show();
     orv::FormListBox& list1 = frmJubo->ListBoxNamed("List1");
     SetCurrentDirectoryW(songs.c_str());
-    orv::AddDirWindow addDir(forms, *frmJubo, folders);
+    orv::AddDirWindow addDir(forms, folders);
     addDir.Window();
     orv::PlaylistSources sources(list1, frmJubo->TextBoxNamed("Text1"), addDir, dialogs, chat, files, folders,
                                  codePage);

@@ -21,12 +21,12 @@ JuboPlayer::JuboPlayer(Form& frmJubo, FormFactory& forms, EnginePanels& enginePa
     : frmJubo_(frmJubo),
       engine_(PutEngine(enginePanels, frmJubo, noEngine_)),
       list1_(frmJubo.ListBoxNamed("List1")),
-      addDir_(forms, frmJubo, folders),
+      addDir_(forms, folders),
       playback_(
           list1_, frmJubo.TextBoxNamed("Text1"), frmJubo.TextBoxNamed("Text2"), engine_,
           [this] { return addDir_.Dir1Path(); }, dialogs),
       navigation_(list1_, playback_, engine_, dialogs),
-      chatSends_(forms, &frmJubo),
+      chatSends_(forms),
       announcer_(chatSends_, frmJubo.TextBoxNamed("Text1"), chat),
       switch_(chatSends_) {
     BindEngineEvents(engine_, later, navigation_, announcer_);

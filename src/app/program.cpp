@@ -1,7 +1,5 @@
 #include "app/program.h"
 
-#include <stdexcept>
-
 #include "app/main_window_layout.h"
 #include "platform/exception_barrier.h"
 #include "player/chat_sends_layout.h"
@@ -10,16 +8,8 @@
 
 namespace orv {
 
-std::unique_ptr<Form> JuboProgram::MakeMainWindow(FormFactory& forms) {
-    auto frmJubo = forms.Create(MainWindowSpec(), nullptr);
-    if (!frmJubo || !frmJubo->Exists()) {
-        throw std::runtime_error("the main window could not be made");
-    }
-    return frmJubo;
-}
-
 JuboProgram::JuboProgram(const ProgramPorts& ports)
-    : frmJubo_(MakeMainWindow(ports.forms)),
+    : frmJubo_(ports.forms.Create(MainWindowSpec())),
       chat_(ports.chatWindows, ports.codePage, ports.files),
       chatSender_(chat_),
       tasp1_(chat_, ports.chatTimer),
@@ -29,9 +19,9 @@ JuboProgram::JuboProgram(const ProgramPorts& ports)
                chatSender_, ports.files, ports.folders, ports.codePage),
       lifecycle_(ports.dialogs, chat_, frmJubo_->TextBoxNamed("Text3"), player_.DisableChatSends(), tasp1_,
                  ports.process),
-      form1_(ports.forms, frmJubo_.get(), tasp1_, chat_),
-      form2_(ports.forms, CreditsWindowSpec(), frmJubo_.get(), nullptr),
-      form3_(ports.forms, *frmJubo_, SkinTargetsOf(), pictures_),
+      form1_(ports.forms, tasp1_, chat_),
+      form2_(ports.forms, CreditsWindowSpec(), nullptr),
+      form3_(ports.forms, SkinTargetsOf(), pictures_),
       menus_(*frmJubo_, player_,
              {.Form1 = form1_.Form1(),
               .Form2 = form2_,

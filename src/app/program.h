@@ -66,7 +66,6 @@ class JuboProgram {
     SystemTray& Tray() { return tray_; }
 
   private:
-    static std::unique_ptr<Form> MakeMainWindow(FormFactory& forms);
     void BindPlaylistSources();
     SkinTargets SkinTargetsOf();
     ChatCommandTargets ChatCommandTargetsOf(Process& process);

@@ -15,10 +15,8 @@ void UpdateNoTrigger(Form& form) {
 
 }  // namespace
 
-CcomsWindow::CcomsWindow(FormFactory& forms, const Form* owner, tasp_aim_chat& tasp1, Chat& chat)
-    : tasp1_(tasp1),
-      chat_(chat),
-      Form1_(forms, CcomsWindowSpec(), owner, [this](Form& form) { Form_Load(form); }) {}
+CcomsWindow::CcomsWindow(FormFactory& forms, tasp_aim_chat& tasp1, Chat& chat)
+    : tasp1_(tasp1), chat_(chat), Form1_(forms, CcomsWindowSpec(), [this](Form& form) { Form_Load(form); }) {}
 
 void CcomsWindow::Form_Load(Form& form) {
     UpdateNoTrigger(form);

@@ -16,8 +16,8 @@ inline const Text kCcomsDisabled = L"Ccoms Disabled";
 
 class CcomsWindow {
   public:
-    // The owner is the main window; tasp1 is the scanner that the switch starts and stops.
-    CcomsWindow(FormFactory& forms, const Form* owner, tasp_aim_chat& tasp1, Chat& chat);
+    // tasp1 is the scanner that the switch starts and stops.
+    CcomsWindow(FormFactory& forms, tasp_aim_chat& tasp1, Chat& chat);
 
     // The trigger (Text1) and a command word (one of Text2 .. Text18), as the boxes hold them now.
     Text Trigger() { return Word("Text1"); }

@@ -146,9 +146,10 @@ class Form {
 class FormFactory {
   public:
     virtual ~FormFactory() = default;
-    // Makes the window hidden, its controls in their design-time state. A window with an owner stays with it
-    // (above it, and without a taskbar button of its own); the main window has none.
-    virtual std::unique_ptr<Form> Create(const WindowSpec& layout, const Form* owner) = 0;
+    // Makes the window hidden, its controls in their design-time state: a top-level window of its own, which
+    // no other window's minimising, hiding or coming to the front takes along. Throws std::runtime_error when
+    // the window cannot be made.
+    virtual std::unique_ptr<Form> Create(const WindowSpec& layout) = 0;
 };
 
 }  // namespace orv

@@ -5,17 +5,18 @@ namespace orv {
 Form& SingleForm::Get() {
     discarded_.reset();
     if (!form_) {
-        form_ = factory_.Create(layout_, owner_);
+        std::unique_ptr<Form> made = factory_.Create(layout_);
         if (bind_) {
-            bind_(*form_);
+            bind_(*made);
         }
         // What the behaviour does on the close box comes first; then the window is gone for the program.
-        form_->onClose = [this, bound = std::move(form_->onClose)] {
+        made->onClose = [this, bound = std::move(made->onClose)] {
             if (bound) {
                 bound();
             }
             Discard();
         };
+        form_ = std::move(made);
     }
     return *form_;
 }

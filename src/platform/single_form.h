@@ -1,7 +1,9 @@
 #pragma once
 // A window that exists at most once: made hidden the first time it is used, in its design-time state, and
-// bound to its behaviour then. Its close box discards it, and so does unloading it; the next use makes it
-// afresh. A discarded window is destroyed only at the next use, never inside one of its own handlers.
+// bound to its behaviour then; only a window that was made and bound is kept, so a making that throws
+// leaves nothing behind and the next use tries again. Its close box discards it, and so does unloading it;
+// the next use makes it afresh. A discarded window is destroyed only at the next use, never inside one of
+// its own handlers.
 #include <functional>
 #include <memory>
 
@@ -13,13 +15,12 @@ class SingleForm {
   public:
     using Bind = std::function<void(Form& form)>;
 
-    // The owner must outlive this; nullptr for a window of its own.
-    SingleForm(FormFactory& factory, WindowSpec layout, const Form* owner, Bind bind)
-        : factory_(factory), layout_(std::move(layout)), owner_(owner), bind_(std::move(bind)) {}
+    SingleForm(FormFactory& factory, WindowSpec layout, Bind bind)
+        : factory_(factory), layout_(std::move(layout)), bind_(std::move(bind)) {}
     SingleForm(const SingleForm&) = delete;
     SingleForm& operator=(const SingleForm&) = delete;
 
-    // The window, made hidden if it does not exist.
+    // The window, made hidden if it does not exist; throws when it cannot be made or bound.
     Form& Get();
     bool Exists() const { return form_ != nullptr; }
     // Shows the window (made first if needed); a visible window stays as it is.
@@ -32,7 +33,6 @@ class SingleForm {
 
     FormFactory& factory_;
     WindowSpec layout_;
-    const Form* owner_;
     Bind bind_;
     std::unique_ptr<Form> form_;
     std::unique_ptr<Form> discarded_;

@@ -4,8 +4,8 @@
 
 namespace orv {
 
-ChatSendsWindow::ChatSendsWindow(FormFactory& forms, const Form* owner)
-    : frmChatSends_(forms, ChatSendsWindowSpec(), owner, [](Form& form) {
+ChatSendsWindow::ChatSendsWindow(FormFactory& forms)
+    : frmChatSends_(forms, ChatSendsWindowSpec(), [](Form& form) {
           // "OK" hides the window and keeps what was entered.
           form.PushButtonNamed("XPButton1").onClick = [&form] { form.Hide(); };
       }) {}

@@ -10,8 +10,7 @@ namespace orv {
 
 class ChatSendsWindow {
   public:
-    // The owner is the main window; nullptr for a window of its own.
-    ChatSendsWindow(FormFactory& forms, const Form* owner);
+    explicit ChatSendsWindow(FormFactory& forms);
 
     // The settings, making the window hidden if it does not exist.
     TextBox& Text1() { return frmChatSends_.Get().TextBoxNamed("Text1"); }      // text before the song

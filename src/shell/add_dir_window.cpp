@@ -5,8 +5,8 @@
 
 namespace orv {
 
-AddDirWindow::AddDirWindow(FormFactory& forms, const Form& owner, Folders& folders)
-    : folders_(folders), frmAddDir_(forms, AddDirWindowSpec(), &owner, [this](Form& form) { Load(form); }) {}
+AddDirWindow::AddDirWindow(FormFactory& forms, Folders& folders)
+    : folders_(folders), frmAddDir_(forms, AddDirWindowSpec(), [this](Form& form) { Load(form); }) {}
 
 Text AddDirWindow::Dir1Path() {
     frmAddDir_.Get();

@@ -17,8 +17,7 @@ namespace orv {
 
 class AddDirWindow {
   public:
-    // The owner is the main window.
-    AddDirWindow(FormFactory& forms, const Form& owner, Folders& folders);
+    AddDirWindow(FormFactory& forms, Folders& folders);
 
     // Dir1's path, making the window (hidden) if it does not exist.
     Text Dir1Path();

@@ -105,10 +105,8 @@ void Apply(const Scheme& scheme, const SkinTargets& targets, SkinPictures& pictu
 
 }  // namespace
 
-SkinChooser::SkinChooser(FormFactory& forms, const Form& owner, SkinTargets targets, SkinPictures& pictures)
-    : targets_(std::move(targets)),
-      pictures_(pictures),
-      form3_(forms, SkinsWindowSpec(), &owner, [this](Form& form) {
+SkinChooser::SkinChooser(FormFactory& forms, SkinTargets targets, SkinPictures& pictures)
+    : targets_(std::move(targets)), pictures_(pictures), form3_(forms, SkinsWindowSpec(), [this](Form& form) {
           // Double-clicking an entry has selected it first.
           form.ListBoxNamed("List1").onDoubleClick = [this] { ApplySkin(); };
           form.PushButtonNamed("XPButton7").onClick = [this] { ApplySkin(); };

@@ -30,8 +30,8 @@ struct SkinTargets {
 
 class SkinChooser {
   public:
-    // The owner is the main window; it and the pictures must outlive this.
-    SkinChooser(FormFactory& forms, const Form& owner, SkinTargets targets, SkinPictures& pictures);
+    // The pictures must outlive this.
+    SkinChooser(FormFactory& forms, SkinTargets targets, SkinPictures& pictures);
 
     // frmJubo's "Skins" button and the tray menu's "Skins": shows the chooser, not modal.
     void Show() { form3_.Show(); }

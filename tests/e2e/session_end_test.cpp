@@ -1,5 +1,5 @@
-// The end of the session reaches the chat-send settings window before the main window (it is owned by it):
-// the player still ends as when its main window is closed, obeying "Disable ChatSends".
+// The end of the session may reach the chat-send settings window before the main window: the player still
+// ends as when its main window is closed, obeying "Disable ChatSends".
 #include "e2e/main_window_controls.h"
 #include "e2e/player_beside_room.h"
 

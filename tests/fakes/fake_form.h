@@ -6,6 +6,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -110,9 +111,8 @@ class FakeFormOptionButton : public FakeControl<FormOptionButton> {
 class FakeForm : public Form {
   public:
     // A window made by a factory is listed there while it lives.
-    explicit FakeForm(const WindowSpec& layout, const Form* ownerForm = nullptr,
-                      std::vector<FakeForm*>* living = nullptr)
-        : owner(ownerForm), backColour(layout.back), name_(layout.name), living_(living) {
+    explicit FakeForm(const WindowSpec& layout, std::vector<FakeForm*>* living = nullptr)
+        : backColour(layout.back), name_(layout.name), living_(living) {
         for (const ControlSpec& control : layout.controls) {
             std::unique_ptr<FormControl> made = Make(control);
             dynamic_cast<FakeControlPath&>(*made).path = name_ + "." + control.name;
@@ -241,7 +241,6 @@ class FakeForm : public Form {
         }
     }
 
-    const Form* owner;
     bool visible = false;
     bool minimized = false;
     bool exists = true;
@@ -295,9 +294,13 @@ inline void FakeFormOptionButton::SetValue(bool value) {
 // Makes fake windows; each is listed while it lives.
 class FakeFormFactory : public FormFactory {
   public:
-    std::unique_ptr<Form> Create(const WindowSpec& layout, const Form* owner) override {
+    std::unique_ptr<Form> Create(const WindowSpec& layout) override {
+        if (failures > 0) {
+            --failures;
+            throw std::runtime_error("the window could not be made");
+        }
         ++created[layout.name];
-        auto form = std::make_unique<FakeForm>(layout, owner, &living);
+        auto form = std::make_unique<FakeForm>(layout, &living);
         if (events != nullptr) {
             events->push_back("make " + layout.name);
             form->events = events;
@@ -317,6 +320,8 @@ class FakeFormFactory : public FormFactory {
 
     std::map<std::string, int> created;
     std::vector<FakeForm*> living;
+    // The next this many windows cannot be made: Create throws.
+    int failures = 0;
     // When set, each window made is noted there as "make <name>", and its hides after.
     FakeEventList* events = nullptr;
 };

@@ -46,7 +46,7 @@ class ChatSendsFormTest : public ::testing::Test {
     }
 
     Win32FormFactory factory;
-    ChatSendsWindow frmChatSends{factory, nullptr};
+    ChatSendsWindow frmChatSends{factory};
     ChatSendsSwitch disableChatSends{frmChatSends};
 };
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -87,7 +88,7 @@ void CALLBACK DriveMenu(HWND, UINT, UINT_PTR timer, DWORD) {
 }
 
 struct Seam {
-    std::unique_ptr<Form> form = Win32FormFactory().Create(SeamSpec(), nullptr);
+    std::unique_ptr<Form> form = Win32FormFactory().Create(SeamSpec());
     std::vector<std::string> events;
 
     FormWindow& Window() { return Win32Form::Of(form.get())->Window(); }
@@ -203,7 +204,7 @@ const std::vector<Case> kCases = {
      [](Seam& s) {
          s.form->Show();
          EXPECT_TRUE(s.form->IsVisible());
-         const auto other = Win32FormFactory().Create(SeamSpec(), nullptr);
+         const auto other = Win32FormFactory().Create(SeamSpec());
          other->Show();
          SetActiveWindow(Win32Form::Of(other.get())->Window().Handle());
          const HWND active = GetActiveWindow();
@@ -261,6 +262,13 @@ TEST(Win32Form, EachKindOfControlAndEachWindowEvent) {
         EXPECT_EQ(seam.form->Name(), "frmSeam");
         c.run(seam);
     }
+}
+
+TEST(Win32Form, AWindowThatCannotBeMadeIsNoWindowAtAll) {
+    // No window class takes a name that long.
+    WindowSpec layout = SeamSpec();
+    layout.name = std::string(300, 'n');
+    EXPECT_THROW(Win32FormFactory().Create(layout), std::runtime_error);
 }
 
 }  // namespace

@@ -87,8 +87,8 @@ TEST(PlaylistSourcesOnDisk, AddDirectoryListsShowTheWorkingDirectory) {
     ASSERT_TRUE(SetCurrentDirectoryW(tree.Path().c_str()));
     Win32FormFactory forms;
     Win32Folders folders;
-    const auto frmJubo = forms.Create(MainWindowSpec(), nullptr);
-    AddDirWindow addDir(forms, *frmJubo, folders);
+    const auto frmJubo = forms.Create(MainWindowSpec());
+    AddDirWindow addDir(forms, folders);
     Form& form = addDir.Window();
     SetCurrentDirectoryW(previous);
 

@@ -1,7 +1,7 @@
 // The whole program on the real window system. The end of the session is the main window's shutdown,
-// whichever window hears of it first: frmChatSends, owned by frmJubo, often hears first and must keep
-// "Disable ChatSends" for the shutdown to read. Form1, Form2 and frmAddDir are one window each; frmJubo shows
-// its picture, also through its transparent label.
+// whichever window hears of it first: frmChatSends may hear first and must keep "Disable ChatSends" for the
+// shutdown to read. Form1, Form2 and frmAddDir are one window each, and like the skin chooser a window of its
+// own; frmJubo shows its picture, also through its transparent label.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -149,8 +149,9 @@ TEST_F(Program, Form1Form2AndFrmAddDirAreOneModelessToolWindowEachAndComeBackFre
         const HWND window = FindWindowW(nullptr, c.caption);
         EXPECT_TRUE(IsWindowVisible(window));
         EXPECT_TRUE(IsWindowEnabled(frmJubo())) << "modeless";
-        EXPECT_EQ(GetWindow(window, GW_OWNER), frmJubo()) << "no taskbar button";
-        EXPECT_NE(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
+        EXPECT_EQ(GetWindow(window, GW_OWNER), nullptr) << "a window of its own";
+        EXPECT_NE(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0) << "no taskbar button";
+        EXPECT_EQ(GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_APPWINDOW, 0);
         EXPECT_EQ(GetWindowLongPtrW(window, GWL_STYLE) & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME),
                   0);
         EXPECT_EQ(SendMessageW(window, WM_GETICON, ICON_SMALL, 0), 0);
@@ -160,6 +161,39 @@ TEST_F(Program, Form1Form2AndFrmAddDirAreOneModelessToolWindowEachAndComeBackFre
         c.show();
         EXPECT_NE(testing::FindChild(FindWindowW(nullptr, c.caption), c.controlClass, c.designText), nullptr);
     }
+}
+
+// Whether `upper` lies above `lower` among the top-level windows.
+bool IsAbove(HWND upper, HWND lower) {
+    for (HWND window = GetWindow(upper, GW_HWNDNEXT); window != nullptr;
+         window = GetWindow(window, GW_HWNDNEXT)) {
+        if (window == lower) {
+            return true;
+        }
+    }
+    return false;
+}
+
+TEST_F(Program, ToTaskbarLeavesTheSmallWindowsOnScreenAndTheMainWindowComesInFrontOfThem) {
+    const HWND chatSends = OpenChatSends();
+    SendMessageW(Win32Form::Of(&program->frmJubo())->Window().Control("XPButton12"), BM_CLICK, 0, 0);
+    const HWND ccoms = FindWindowW(nullptr, L"Ccoms");
+    program->Form3().Show();
+    for (const HWND window : {chatSends, ccoms, FindWindowW(nullptr, L"                -- Skins --")}) {
+        ASSERT_NE(window, nullptr);
+        EXPECT_EQ(GetWindow(window, GW_OWNER), nullptr) << testing::TextOf(window);
+    }
+    FindMenuItem(program->Menus().Bound("mnuMinimize").items, "mnuMinTask")->onClick();
+    EXPECT_TRUE(IsIconic(frmJubo()));
+    EXPECT_TRUE(IsWindowVisible(chatSends) && IsWindowVisible(ccoms));
+    // Restored from the taskbar the main window comes in front of them, and so it does when it is raised
+    // after one of them, as a click on it raises it.
+    ShowWindow(frmJubo(), SW_RESTORE);
+    EXPECT_TRUE(IsAbove(frmJubo(), chatSends) && IsAbove(frmJubo(), ccoms));
+    BringWindowToTop(ccoms);
+    ASSERT_TRUE(IsAbove(ccoms, frmJubo()));
+    BringWindowToTop(frmJubo());
+    EXPECT_TRUE(IsAbove(frmJubo(), ccoms));
 }
 
 // What a window paints in its client area (WM_PRINTCLIENT), in a bitmap.

@@ -55,7 +55,7 @@ bool Shows(const screens::Screenshot& shot, const Text& text, int dpi) {
 TEST(WindowPictures, SmallWindowsShowTheirTextInItsColourAtItsPlace) {
     for (const Window& expected : kWindows) {
         SCOPED_TRACE(expected.layout().name);
-        const std::unique_ptr<Form> form = Win32FormFactory().Create(expected.layout(), nullptr);
+        const std::unique_ptr<Form> form = Win32FormFactory().Create(expected.layout());
         ASSERT_TRUE(form->Exists());
         form->Show();
         const HWND window = Win32Form::Of(form.get())->Window().Handle();

@@ -1,5 +1,6 @@
 #include "platform/win32/win32_form.h"
 
+#include <stdexcept>
 #include <vector>
 
 #include "platform/win32/dpi.h"
@@ -55,9 +56,9 @@ HMENU BuildMenu(const std::vector<MenuItem>& items, std::vector<const MenuItem*>
 
 }  // namespace
 
-Win32Form::Win32Form(const WindowSpec& layout, HWND owner, HICON icon)
+Win32Form::Win32Form(const WindowSpec& layout, HICON icon)
     : name_(layout.name), host_(std::make_unique<Host>(*this)) {
-    if (!host_->Create(layout, {.owner = owner, .icon = icon})) {
+    if (!host_->Create(layout, {.icon = icon})) {
         return;
     }
     host_->onUnload = [this] {
@@ -204,10 +205,12 @@ void Win32Form::PopUpMenu(const Menu& menu) {
     }
 }
 
-std::unique_ptr<Form> Win32FormFactory::Create(const WindowSpec& layout, const Form* owner) {
-    const Win32Form* ownerForm = Win32Form::Of(owner);
-    const HWND ownerWindow = ownerForm != nullptr ? ownerForm->Window().Handle() : nullptr;
-    return std::make_unique<Win32Form>(layout, ownerWindow, layout.taskbarButton ? icon_ : nullptr);
+std::unique_ptr<Form> Win32FormFactory::Create(const WindowSpec& layout) {
+    auto form = std::make_unique<Win32Form>(layout, layout.taskbarButton ? icon_ : nullptr);
+    if (!form->Exists()) {
+        throw std::runtime_error("the window " + layout.name + " could not be made");
+    }
+    return form;
 }
 
 }  // namespace orv::win32

@@ -13,8 +13,8 @@ namespace orv::win32 {
 
 class Win32Form : public Form {
   public:
-    // Creates the window hidden; Exists() tells whether that worked.
-    Win32Form(const WindowSpec& layout, HWND owner, HICON icon);
+    // Creates the window hidden, a top-level window of its own; Exists() tells whether that worked.
+    Win32Form(const WindowSpec& layout, HICON icon);
     ~Win32Form() override;
 
     // The real window, for the adapters that put outside controls (the engine's panel) on it.
@@ -50,7 +50,7 @@ class Win32FormFactory : public FormFactory {
   public:
     // The icon goes to windows with a taskbar button (the main window); the others have none.
     explicit Win32FormFactory(HICON icon = nullptr) : icon_(icon) {}
-    std::unique_ptr<Form> Create(const WindowSpec& layout, const Form* owner) override;
+    std::unique_ptr<Form> Create(const WindowSpec& layout) override;
 
   private:
     HICON icon_;
