@@ -1,6 +1,18 @@
 #include "shell/system_tray.h"
 
+#include "platform/exception_barrier.h"
+
 namespace orv {
+
+namespace {
+
+// The pauses before the second, third and fourth try to put the icon up. A shell that is starting or busy
+// for a moment takes it within them; the program does not answer meanwhile, which is why the tries stop
+// after a second and a half instead of going on in the background: no other handler may run between
+// showing the icon and hiding the windows.
+constexpr unsigned kShellPausesMs[] = {250, 500, 750};
+
+}  // namespace
 
 SystemTray::SystemTray(TrayIcon& cSysTray1, Form& frmJubo, std::vector<WindowGetter> hiddenWithMain,
                        std::function<Menu()> sysmenu)
@@ -21,11 +33,27 @@ SystemTray::~SystemTray() {
     cSysTray1_.onDoubleClick = nullptr;
 }
 
+bool SystemTray::PutIconUp() {
+    if (cSysTray1_.SetInTray(true)) {
+        return true;
+    }
+    for (const unsigned pause : kShellPausesMs) {
+        cSysTray1_.WaitForShell(pause);
+        if (cSysTray1_.SetInTray(true)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void SystemTray::MinimizeToTray() {
-    cSysTray1_.SetInTray(true);
-    frmJubo_.Hide();
+    if (!PutIconUp()) {
+        return;
+    }
+    // Each step on its own: a window that cannot be made or hidden leaves the others to be hidden.
+    RunBehindBarrier([this] { frmJubo_.Hide(); });
     for (const WindowGetter& window : hiddenWithMain_) {
-        window().Hide();
+        RunBehindBarrier([&window] { window().Hide(); });
     }
 }
 
@@ -35,6 +63,8 @@ void SystemTray::MinimizeToTaskbar() {
 
 void SystemTray::Restore() {
     frmJubo_.Show();
+    // Shown from the tray, the window is behind whatever the user used last: it comes to the front, active.
+    frmJubo_.BringToFront();
     cSysTray1_.SetInTray(false);
 }
 

@@ -26,8 +26,10 @@ class SystemTray {
     SystemTray(const SystemTray&) = delete;
     SystemTray& operator=(const SystemTray&) = delete;
 
-    // The icon up first, then frmJubo and the auxiliary windows hidden in their order; the window state
-    // stays as it is.
+    // The icon up first, then frmJubo and the auxiliary windows hidden in their order, each on its own (one
+    // that cannot be made or hidden leaves the others to be hidden); the window state stays as it is. A
+    // shell that refuses the icon gets a few more tries within a second and a half; if the icon cannot be
+    // put up, nothing is hidden, since nothing could bring the window back.
     void MinimizeToTray();
     // The window state minimised; the icon and the other windows stay as they are.
     void MinimizeToTaskbar();
@@ -35,6 +37,8 @@ class SystemTray {
     void Restore();
 
   private:
+    bool PutIconUp();
+
     TrayIcon& cSysTray1_;
     Form& frmJubo_;
     std::vector<WindowGetter> hiddenWithMain_;

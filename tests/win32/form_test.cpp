@@ -232,6 +232,14 @@ const std::vector<Case> kCases = {
          KillTimer(nullptr, timer);
          EXPECT_EQ(menuCaptions, (std::vector<std::wstring>{L"Next Song", L"Add"}));
          EXPECT_EQ(s.events, (std::vector<std::string>{"directory"}));
+         // The menu's owner gets a WM_NULL once the menu has closed, so that a menu of the notification
+         // icon's, opened while no window of the program was active, closes on the next click elsewhere.
+         bool nullPosted = false;
+         for (MSG msg{}; !nullPosted && PeekMessageW(&msg, s.Window().Handle(), 0, 0, PM_REMOVE);) {
+             nullPosted = msg.message == WM_NULL;
+             DispatchMessageW(&msg);
+         }
+         EXPECT_TRUE(nullPosted);
      }},
     {"the close box raises close, then destroy",
      [](Seam& s) {

@@ -1,7 +1,8 @@
 // The whole program on the real window system. The end of the session is the main window's shutdown,
 // whichever window hears of it first: frmChatSends may hear first and must keep "Disable ChatSends" for the
 // shutdown to read. Form1, Form2 and frmAddDir are one window each, and like the skin chooser a window of its
-// own; frmJubo shows its picture, also through its transparent label.
+// own; frmJubo shows its picture, also through its transparent label; its tray icon hides it only once the
+// shell has the icon.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -22,6 +23,7 @@
 #include "platform/win32/win32_folders.h"
 #include "platform/win32/win32_form.h"
 #include "platform/win32/win32_handler_queue.h"
+#include "platform/win32/win32_tray_icon.h"
 #include "win32/engine_test_support.h"
 #include "win32/ui_test_support.h"
 
@@ -39,6 +41,13 @@ class Program : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(SUCCEEDED(apartment.Result()));
+        MakeProgram(tray);
+    }
+    void TearDown() override { program.reset(); }
+
+    // The program afresh, shown, with this tray icon, which must outlive it.
+    void MakeProgram(TrayIcon& trayIcon) {
+        program.reset();
         program = std::make_unique<JuboProgram>(ProgramPorts{.forms = forms,
                                                              .enginePanels = panels,
                                                              .folders = folders,
@@ -49,10 +58,9 @@ class Program : public ::testing::Test {
                                                              .chatTimer = timer,
                                                              .process = process,
                                                              .later = engineEvents,
-                                                             .tray = tray});
+                                                             .tray = trayIcon});
         program->frmJubo().Show();
     }
-    void TearDown() override { program.reset(); }
 
     HWND frmJubo() { return Win32Form::Of(&program->frmJubo())->Window().Handle(); }
     // Opens "Chat Sends" with its button and returns the window.
@@ -194,6 +202,39 @@ TEST_F(Program, ToTaskbarLeavesTheSmallWindowsOnScreenAndTheMainWindowComesInFro
     ASSERT_TRUE(IsAbove(ccoms, frmJubo()));
     BringWindowToTop(frmJubo());
     EXPECT_TRUE(IsAbove(frmJubo(), ccoms));
+}
+
+// The icon on the test desktop's shell, which refuses it at the first tries or at every try: the main
+// window goes to the tray only behind an icon that can bring it back.
+TEST_F(Program, ToSystemTrayHidesTheWindowsOnlyOnceTheShellHasTheIcon) {
+    const struct {
+        int refusedTries;
+        bool toTray;
+    } cases[] = {{0, true}, {2, true}, {1000, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.refusedTries << " tries refused");
+        int tries = 0;
+        Win32TrayIcon shellTray(LoadIconW(nullptr, IDI_APPLICATION), L"Orv Jubo",
+                                [&](DWORD message, NOTIFYICONDATAW* data) -> BOOL {
+                                    tries += message == NIM_ADD ? 1 : 0;
+                                    return tries > c.refusedTries && Shell_NotifyIconW(message, data);
+                                });
+        MakeProgram(shellTray);
+        const HWND chatSends = OpenChatSends();
+        FindMenuItem(program->Menus().Bound("mnuMinimize").items, "mnuMinTray")->onClick();
+        EXPECT_EQ(shellTray.InTray(), c.toTray);
+        EXPECT_EQ(IsWindowVisible(frmJubo()) == FALSE, c.toTray);
+        EXPECT_EQ(IsWindowVisible(chatSends) == FALSE, c.toTray);
+        if (c.toTray) {
+            // A double-click on the icon, as the shell reports it: the main window comes back, active.
+            PostMessageW(shellTray.Handle(), Win32TrayIcon::kCallbackMessage, 0,
+                         MAKELPARAM(WM_LBUTTONDBLCLK, Win32TrayIcon::kIconId));
+            EXPECT_TRUE(testing::PumpUntil([&] { return IsWindowVisible(frmJubo()) != FALSE; }));
+            EXPECT_EQ(GetForegroundWindow(), frmJubo());
+            EXPECT_FALSE(shellTray.InTray());
+        }
+        program.reset();
+    }
 }
 
 // What a window paints in its client area (WM_PRINTCLIENT), in a bitmap.

@@ -1,5 +1,6 @@
-// cSysTray1 on the shell of the test desktop: the icon goes up and down as the shell sees it, its callback
-// messages reach the events, and a restarted shell ("TaskbarCreated") gets the icon again.
+// cSysTray1 on the shell of the test desktop: the icon goes up and down as the shell sees it, and says so
+// when the shell refuses it; its callback messages reach the events, and a restarted shell
+// ("TaskbarCreated") gets the icon again.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -38,6 +39,31 @@ TEST(TrayIcon, GoesUpAndDownInTheShell) {
     tray.SetInTray(false);
     EXPECT_FALSE(tray.InTray());
     EXPECT_FALSE(ShellHasIcon(tray));
+}
+
+// The first NIM_ADD fails, with the icon refused or taken all the same (a shell that answered too late);
+// every other message reaches the shell as it is.
+TEST(TrayIcon, TellsWhetherTheShellTookTheIcon) {
+    for (const bool taken : {false, true}) {
+        SCOPED_TRACE(taken ? "taken, though the shell answered too late" : "refused");
+        int adds = 0;
+        Win32TrayIcon tray(ProgramLikeIcon(), L"Orv Jubo", [&](DWORD message, NOTIFYICONDATAW* data) -> BOOL {
+            if (message != NIM_ADD || ++adds > 1) {
+                return Shell_NotifyIconW(message, data);
+            }
+            if (taken) {
+                Shell_NotifyIconW(message, data);
+            }
+            return FALSE;
+        });
+        EXPECT_EQ(tray.SetInTray(true), taken);
+        EXPECT_EQ(tray.InTray(), taken);
+        EXPECT_EQ(ShellHasIcon(tray), taken);
+        // The next try reaches a shell that takes it.
+        EXPECT_TRUE(tray.SetInTray(true));
+        EXPECT_FALSE(tray.SetInTray(false));
+        EXPECT_FALSE(ShellHasIcon(tray));
+    }
 }
 
 TEST(TrayIcon, CallbackMessagesReachTheEvents) {

@@ -196,6 +196,9 @@ void Win32Form::PopUpMenu(const Menu& menu) {
     const UINT chosen = static_cast<UINT>(
         TrackPopupMenuEx(popup, TPM_RETURNCMD | TPM_NONOTIFY | TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON,
                          pointer.x, pointer.y, host_->Handle(), nullptr));
+    // The documented step after a notification icon's menu: without a message after it, the menu opened the
+    // next time closes at once.
+    PostMessageW(host_->Handle(), WM_NULL, 0, 0);
     DestroyMenu(popup);
     if (chosen < kFirstMenuItemId || chosen - kFirstMenuItemId >= choosable.size()) {
         return;

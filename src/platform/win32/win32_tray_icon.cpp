@@ -4,8 +4,11 @@
 
 namespace orv::win32 {
 
-Win32TrayIcon::Win32TrayIcon(HICON icon, std::wstring tip)
-    : icon_(icon), tip_(std::move(tip)), taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {
+Win32TrayIcon::Win32TrayIcon(HICON icon, std::wstring tip, ShellNotify notify)
+    : icon_(icon),
+      tip_(std::move(tip)),
+      notify_(std::move(notify)),
+      taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {
     CreateBaseWindow({.className = L"OrvJubo.cSysTray", .title = L"cSysTray1", .style = WS_POPUP});
 }
 
@@ -30,28 +33,32 @@ NOTIFYICONDATAW Win32TrayIcon::IconData() const {
     return data;
 }
 
-void Win32TrayIcon::Add() {
+bool Win32TrayIcon::Add() {
     NOTIFYICONDATAW data = IconData();
-    if (Shell_NotifyIconW(NIM_ADD, &data)) {
-        Shell_NotifyIconW(NIM_SETVERSION, &data);
+    // A shell too busy to answer in time may have taken the icon all the same: it then changes it.
+    const bool added = notify_(NIM_ADD, &data) != FALSE || notify_(NIM_MODIFY, &data) != FALSE;
+    if (added) {
+        notify_(NIM_SETVERSION, &data);
     }
+    return added;
 }
 
 void Win32TrayIcon::Delete() {
     NOTIFYICONDATAW data = IconData();
-    Shell_NotifyIconW(NIM_DELETE, &data);
+    notify_(NIM_DELETE, &data);
 }
 
-void Win32TrayIcon::SetInTray(bool intray) {
+bool Win32TrayIcon::SetInTray(bool intray) {
     if (intray == intray_) {
-        return;
+        return intray_;
     }
-    intray_ = intray;
     if (intray) {
-        Add();
+        intray_ = Add();
     } else {
         Delete();
+        intray_ = false;
     }
+    return intray_;
 }
 
 LRESULT Win32TrayIcon::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

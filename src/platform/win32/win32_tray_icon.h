@@ -6,6 +6,7 @@
 // After windows.h.
 #include <shellapi.h>
 
+#include <functional>
 #include <string>
 
 #include "platform/tray_icon.h"
@@ -18,12 +19,15 @@ class Win32TrayIcon : public TrayIcon, private BaseWindow {
     // The message the icon sends its mouse events with.
     static constexpr UINT kCallbackMessage = WM_APP + 20;
     static constexpr UINT kIconId = 1;
+    // How the icon reaches the shell: Shell_NotifyIconW, or a stand-in for a shell that misbehaves.
+    using ShellNotify = std::function<BOOL(DWORD message, NOTIFYICONDATAW* data)>;
 
-    Win32TrayIcon(HICON icon, std::wstring tip);
+    Win32TrayIcon(HICON icon, std::wstring tip, ShellNotify notify = &Shell_NotifyIconW);
     ~Win32TrayIcon() override;
 
-    void SetInTray(bool intray) override;
+    bool SetInTray(bool intray) override;
     bool InTray() const override { return intray_; }
+    void WaitForShell(unsigned ms) override { Sleep(ms); }
 
     // The window the shell knows the icon by.
     HWND Handle() const { return BaseWindow::Handle(); }
@@ -33,11 +37,13 @@ class Win32TrayIcon : public TrayIcon, private BaseWindow {
 
   private:
     NOTIFYICONDATAW IconData() const;
-    void Add();
+    // True when the shell has the icon.
+    bool Add();
     void Delete();
 
     HICON icon_;
     std::wstring tip_;
+    ShellNotify notify_;
     UINT taskbarCreated_;
     bool intray_ = false;
 };
