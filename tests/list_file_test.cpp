@@ -153,6 +153,31 @@ TEST_F(LoadingAList, OnlyAMarkFollowedByWellFormedUtf8ReadsAsUtf8) {
     }
 }
 
+// A code page the system refuses to convert in.
+class RefusedCodePage : public testing::FakeCodePage {
+  public:
+    AnsiText ToAnsi(const Text&) const override { throw CodePageError("refused"); }
+    Text FromAnsi(const AnsiText&) const override { throw CodePageError("refused"); }
+};
+
+TEST(PlaylistFiles, AFailedConversionSavesNothingAndLoadsNothingAndSaysSo) {
+    testing::FakeListBox List1{L"a.mp3"};
+    testing::FakeDialogs dialogs;
+    testing::FakeFiles files;
+    testing::FakeFolders folders;
+    const RefusedCodePage codePage;
+    PlaylistFiles playlistFiles{List1, dialogs, files, folders, codePage};
+    dialogs.answers = {Text(L"mix")};
+    playlistFiles.Save();
+    EXPECT_TRUE(files.contents.empty());
+    files.contents[L"C:\\mix.mlt"] = "b.mp3\r\n";
+    dialogs.openChoices = {{L"C:\\mix.mlt", L"mix.mlt"}};
+    playlistFiles.Load();
+    EXPECT_EQ(List1.items, std::vector<Text>{L"a.mp3"});
+    ASSERT_EQ(dialogs.Messages().size(), 2u);
+    EXPECT_EQ(dialogs.Messages()[1], L"File Not Found");
+}
+
 TEST(ListFileBytes, AListWhoseAnsiFormWouldStartLikeTheMarkIsWrittenAsUtf8) {
     const testing::FakeCodePage codePage;
     const std::vector<Text> entries = {

@@ -3,6 +3,7 @@
 #include <limits>
 #include <memory>
 
+#include "platform/exception_barrier.h"
 #include "playlist/list_file_format.h"
 #include "playlist/utf8.h"
 
@@ -64,10 +65,7 @@ void PlaylistFiles::Save() {
     const std::vector<Text> entries = List1_.Items();
     const Text path = folders_.ProgramFolder() + L"\\" + *name + L".mlt";
     bool saved = false;
-    try {
-        saved = files_.Replace(path, ListFileBytes(entries, codePage_));
-    } catch (const CodePageError&) {
-    }
+    RunBehindBarrier([&] { saved = files_.Replace(path, ListFileBytes(entries, codePage_)); });
     if (!saved) {
         dialogs_.ShowMessage(L"The list was not saved: " + path + L" could not be written.", L"Error",
                              MessageIcon::None);
@@ -81,11 +79,8 @@ void PlaylistFiles::Load() {
         return;
     }
     bool loaded = false;
-    try {
-        loaded = AppendList(choice.fileName);
-    } catch (...) {
-        // Whatever went wrong (memory ran out, the code page failed), it is a list that could not be read.
-    }
+    // Whatever went wrong (memory ran out, the code page failed), it is a list that could not be read.
+    RunBehindBarrier([&] { loaded = AppendList(choice.fileName); });
     if (!loaded) {
         dialogs_.ShowMessage(L"File Not Found", L"Error", MessageIcon::None);
     }
