@@ -12,8 +12,6 @@ namespace orv {
 
 namespace {
 
-const AnsiText kByteOrderMark = "\xEF\xBB\xBF";
-
 Text Upper(Text text) {
     std::transform(text.begin(), text.end(), text.begin(),
                    [](wchar_t c) { return static_cast<wchar_t>(std::towupper(c)); });
@@ -47,26 +45,94 @@ AnsiText ListFileBytes(const std::vector<Text>& entries, const CodePage& codePag
         lines += entry;
         lines += L"\r\n";
     }
-    // One conversion for the whole list.
-    if (std::optional<AnsiText> ansi = codePage.ToAnsiExactly(lines)) {
+    // One conversion for the whole list. ANSI bytes that began like the mark would read back as UTF-8.
+    if (std::optional<AnsiText> ansi = codePage.ToAnsiExactly(lines);
+        ansi && !StartsWithListFileMark(*ansi)) {
         return std::move(*ansi);
     }
-    return kByteOrderMark + ToUtf8(lines);
+    return AnsiText(kListFileMark) + ToUtf8(lines);
 }
 
-std::vector<Text> ListFileEntries(const AnsiText& bytes, const CodePage& codePage) {
-    const Text text = bytes.starts_with(kByteOrderMark) ? FromUtf8(bytes.substr(kByteOrderMark.size()))
-                                                        : codePage.FromAnsi(bytes);
-    std::vector<Text> entries;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find_first_of(L"\r\n", start);
-        if (end == Text::npos) {
-            entries.push_back(text.substr(start));
+bool StartsWithListFileMark(std::string_view bytes) {
+    return bytes.substr(0, kListFileMark.size()) == kListFileMark;
+}
+
+bool ListFileReader::Add(std::string_view bytes, std::vector<Text>& entries) {
+    if (tooLong_) {
+        return false;
+    }
+    const std::size_t before = pending_.size();
+    pending_.append(bytes);
+    if (pending_.empty()) {
+        return true;
+    }
+    // A CR at the very end may be the first half of a CR LF: it waits for the next bytes. Before this piece
+    // the pending bytes held no line end, except such a CR.
+    const std::size_t searched = pending_.size() - (pending_.back() == '\r' ? 1 : 0);
+    const std::size_t first = before == 0 ? 0 : before - 1;
+    for (std::size_t i = searched; i-- > first;) {
+        if (pending_[i] == '\r' || pending_[i] == '\n') {
+            const bool fine = PutLines(Decode(std::string_view(pending_).substr(0, i + 1)), entries);
+            pending_.erase(0, i + 1);
+            tooLong_ = !fine;
             break;
         }
-        entries.push_back(text.substr(start, end - start));
-        start = end + (text.compare(end, 2, L"\r\n") == 0 ? 2 : 1);
+    }
+    if (pending_.size() > kMaxListLineBytes + 1) {
+        tooLong_ = true;
+    }
+    if (tooLong_) {
+        pending_.clear();
+    }
+    return !tooLong_;
+}
+
+bool ListFileReader::Finish(std::vector<Text>& entries) {
+    if (!tooLong_ && !pending_.empty()) {
+        tooLong_ = !PutLines(Decode(pending_), entries);
+    }
+    pending_.clear();
+    return !tooLong_;
+}
+
+Text ListFileReader::Decode(std::string_view bytes) {
+    const bool atStart = std::exchange(atStart_, false);
+    if (encoding_ == ListFileEncoding::Ansi) {
+        return codePage_.FromAnsi(AnsiText(bytes));
+    }
+    if (atStart && StartsWithListFileMark(bytes)) {
+        bytes.remove_prefix(kListFileMark.size());
+    }
+    return FromUtf8(bytes);
+}
+
+bool ListFileReader::PutLines(const Text& lines, std::vector<Text>& entries) {
+    std::size_t start = 0;
+    while (start < lines.size()) {
+        std::size_t end = lines.find_first_of(L"\r\n", start);
+        if (end == Text::npos) {
+            end = lines.size();
+        }
+        if (end - start > kMaxListEntryLength) {
+            return false;
+        }
+        entries.emplace_back(lines, start, end - start);
+        if (end == lines.size()) {
+            break;
+        }
+        start = end + (lines.compare(end, 2, L"\r\n") == 0 ? 2 : 1);
+    }
+    return true;
+}
+
+std::optional<std::vector<Text>> ListFileEntries(std::string_view bytes, const CodePage& codePage) {
+    const ListFileEncoding encoding = StartsWithListFileMark(bytes) && IsWellFormedUtf8(bytes)
+                                          ? ListFileEncoding::Utf8
+                                          : ListFileEncoding::Ansi;
+    ListFileReader reader(encoding, codePage);
+    std::vector<Text> entries;
+    if (!reader.Add(bytes, entries) || !reader.Finish(entries)) {
+        return std::nullopt;
     }
     return entries;
 }

@@ -1,4 +1,4 @@
-// The Win32 adapters of the ports: timer, code page, files, text box and message box.
+// The Win32 adapters of the ports: timer, files, text box and message box.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -9,7 +9,6 @@
 
 #include "platform/win32/form_window.h"
 #include "platform/win32/unique_handles.h"
-#include "platform/win32/win32_code_page.h"
 #include "platform/win32/win32_dialogs.h"
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_text_box.h"
@@ -74,38 +73,6 @@ TEST(UiTimer, AThrowingTickDoesNotEndTheProgramOrTheTimer) {
     });
     ASSERT_TRUE(PumpUntil([&] { return ticks >= 3; }));
     EXPECT_TRUE(timer.IsRunning());
-}
-
-class CodePageTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        if (GetACP() != 1252) {
-            GTEST_SKIP() << "these cases are for the Western European code page; this system uses "
-                         << GetACP();
-        }
-    }
-    Win32CodePage codePage;
-};
-
-TEST_F(CodePageTest, WesternTextRoundTripsByteForByte) {
-    const Text text = L"Orv Jubo <b>2.1</b> - Loaded. [User: caf\u00E9 \u00BB Get it]\r\n";
-    const AnsiText bytes = codePage.ToAnsi(text);
-    EXPECT_EQ(bytes, "Orv Jubo <b>2.1</b> - Loaded. [User: caf\xE9 \xBB Get it]\r\n");
-    EXPECT_EQ(codePage.FromAnsi(bytes), text);
-    EXPECT_EQ(codePage.FromAnsi("\x80\x93"), L"\u20AC\u201C");
-}
-
-TEST_F(CodePageTest, CharactersOutsideTheCodePageBecomeQuestionMarks) {
-    // U+0101 has the look-alike "a" in the code page; it must not be used.
-    EXPECT_EQ(codePage.ToAnsi(L"\u4E2D x \u0101 \u0416"), "? x ? ?");
-    EXPECT_EQ(codePage.FromAnsi(codePage.ToAnsi(L"\u4E2D")), L"?");
-}
-
-TEST_F(CodePageTest, EmbeddedZerosAndEmptyTextSurvive) {
-    EXPECT_EQ(codePage.ToAnsi(Text(L"a\0b", 3)), AnsiText("a\0b", 3));
-    EXPECT_EQ(codePage.FromAnsi(AnsiText("a\0b", 3)), Text(L"a\0b", 3));
-    EXPECT_EQ(codePage.ToAnsi(L""), "");
-    EXPECT_EQ(codePage.FromAnsi(""), L"");
 }
 
 class FilesTest : public ::testing::Test {

@@ -69,7 +69,7 @@ bool PumpUntil(Condition condition, DWORD milliseconds = kPumpDeadlineMillisecon
 class DiscardedFiles : public Files {
   public:
     void Append(const Text&, const AnsiText&) override {}
-    std::optional<AnsiText> ReadAll(const Text&) override { return std::nullopt; }
+    std::unique_ptr<FileReader> OpenForReading(const Text&) override { return nullptr; }
     bool Replace(const Text&, const AnsiText&) override { return false; }
 };
 

@@ -3,69 +3,66 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/win32/unique_handles.h"
 
 namespace orv::win32 {
 
-void Win32Files::Append(const Text& fileName, const AnsiText& bytes) {
-    // A file that cannot be opened, or a write that fails, loses the bytes; the program goes on.
-    UniqueFile file(CreateFileW(fileName.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) {
-        return;
-    }
-    DWORD written = 0;
-    WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-}
-
-}  // namespace orv::win32
-
-namespace orv::win32 {
-
 namespace {
+
+// The most bytes one ReadFile or WriteFile call is given.
+constexpr std::size_t kMostPerCall = std::size_t{1} << 24;
 
 bool WriteAll(HANDLE file, const AnsiText& bytes) {
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 24));
+        const auto piece = static_cast<DWORD>(std::min(bytes.size() - done, kMostPerCall));
         DWORD written = 0;
-        if (!WriteFile(file, bytes.data() + done, chunk, &written, nullptr) || written == 0) {
+        if (!WriteFile(file, bytes.data() + done, piece, &written, nullptr) || written == 0) {
             return false;
         }
         done += written;
     }
-    return FlushFileBuffers(file) != FALSE;
+    return true;
 }
+
+class Win32FileReader : public FileReader {
+  public:
+    explicit Win32FileReader(UniqueFile file) : file_(std::move(file)) {}
+
+    std::optional<AnsiText> Read(std::size_t most) override {
+        AnsiText bytes(std::min(most, kMostPerCall), '\0');
+        DWORD read = 0;
+        if (!ReadFile(file_.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr)) {
+            return std::nullopt;
+        }
+        bytes.resize(read);
+        return bytes;
+    }
+
+  private:
+    UniqueFile file_;
+};
 
 }  // namespace
 
-std::optional<AnsiText> Win32Files::ReadAll(const Text& fileName) {
+void Win32Files::Append(const Text& fileName, const AnsiText& bytes) {
+    // A file that cannot be opened, or a write that fails, loses the bytes; the program goes on.
+    UniqueFile file(CreateFileW(fileName.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file) {
+        WriteAll(file.get(), bytes);
+    }
+}
+
+std::unique_ptr<FileReader> Win32Files::OpenForReading(const Text& fileName) {
     UniqueFile file(CreateFileW(fileName.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!file) {
-        return std::nullopt;
+        return nullptr;
     }
-    LARGE_INTEGER size{};
-    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart < 0 ||
-        static_cast<unsigned long long>(size.QuadPart) > AnsiText().max_size()) {
-        return std::nullopt;
-    }
-    AnsiText bytes(static_cast<std::size_t>(size.QuadPart), '\0');
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 24));
-        DWORD read = 0;
-        if (!ReadFile(file.get(), bytes.data() + done, chunk, &read, nullptr)) {
-            return std::nullopt;
-        }
-        if (read == 0) {
-            break;  // the file shrank meanwhile
-        }
-        done += read;
-    }
-    bytes.resize(done);
-    return bytes;
+    return std::make_unique<Win32FileReader>(std::move(file));
 }
 
 bool Win32Files::Replace(const Text& fileName, const AnsiText& bytes) {
@@ -79,7 +76,7 @@ bool Win32Files::Replace(const Text& fileName, const AnsiText& bytes) {
     {
         UniqueFile file(
             CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-        written = file && WriteAll(file.get(), bytes);
+        written = file && WriteAll(file.get(), bytes) && FlushFileBuffers(file.get()) != FALSE;
     }
     if (written &&
         MoveFileExW(temporary, fileName.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
