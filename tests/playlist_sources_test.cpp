@@ -57,8 +57,8 @@ class PlaylistSourcesTest : public ::testing::Test {
     testing::FakeCodePage codePage;
     FakeForm frmJubo{MainWindowSpec()};
     AddDirWindow addDir{forms, folders};
-    PlaylistSources sources{List1(), frmJubo.TextBoxNamed("Text1"), addDir, dialogs, chat, files, folders,
-                            codePage};
+    PlaylistSources sources{frmJubo, List1(), frmJubo.TextBoxNamed("Text1"), addDir, dialogs, chat, files,
+                            folders, codePage};
 };
 
 TEST_F(PlaylistSourcesTest, AddDirectoryListsStartAtTheWorkingDirectoryAndFollowTheUser) {
@@ -101,7 +101,7 @@ TEST_F(PlaylistSourcesTest, DirectoryLoadsRefreshAndClearTellTheRoomTheCount) {
         std::function<void()> act;
         std::vector<Text> playlist;
         Text chat;
-        bool noFilesMessage;
+        const char* noFilesBoxOwner;  // nullptr: no box
     };
     const Text none = L"No files were found in specific folder";
     const std::vector<Case> cases = {
@@ -109,7 +109,7 @@ TEST_F(PlaylistSourcesTest, DirectoryLoadsRefreshAndClearTellTheRoomTheCount) {
          [&] { AddDir().Press("XPButton1"); },
          {L"x.mp3", L"a.mp3", L"b.mp3", L"notes.txt"},
          L"Dir Loaded - <b> 4</b> Files.",
-         false},
+         nullptr},
         {"OK on an empty folder",
          [&] {
              AddDir().DoubleClickItem("Dir1", 2);
@@ -117,7 +117,7 @@ TEST_F(PlaylistSourcesTest, DirectoryLoadsRefreshAndClearTellTheRoomTheCount) {
          },
          {L"x.mp3"},
          L"Dir Loaded - <b> 1</b> Files.",
-         true},
+         "frmAddDir"},
         {"OK on a folder that cannot be read",
          [&] {
              AddDir().DoubleClickItem("Dir1", 3);
@@ -126,7 +126,7 @@ TEST_F(PlaylistSourcesTest, DirectoryLoadsRefreshAndClearTellTheRoomTheCount) {
          },
          {L"x.mp3"},
          L"Dir Loaded - <b> 1</b> Files.",
-         true},
+         "frmAddDir"},
         {"Refresh uses the stale listing, not the folder Dir1 moved to",
          [&] {
              AddDir().DoubleClickItem("Dir1", 3);
@@ -134,7 +134,7 @@ TEST_F(PlaylistSourcesTest, DirectoryLoadsRefreshAndClearTellTheRoomTheCount) {
          },
          {L"a.mp3", L"b.mp3", L"notes.txt"},
          L"Playlist Refreshed - Current Directory: <b>3</b> Files.",
-         false},
+         nullptr},
         {"Refresh with an empty listing",
          [&] {
              AddDir().DoubleClickItem("Dir1", 2);
@@ -145,8 +145,8 @@ TEST_F(PlaylistSourcesTest, DirectoryLoadsRefreshAndClearTellTheRoomTheCount) {
          },
          {},
          L"Playlist Refreshed - Current Directory: <b>0</b> Files.",
-         true},
-        {"Clear Playlist", [&] { sources.edits.ClearPlaylist(); }, {}, L"Playlist cleared!", false},
+         "frmJubo"},
+        {"Clear Playlist", [&] { sources.edits.ClearPlaylist(); }, {}, L"Playlist cleared!", nullptr},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -161,7 +161,10 @@ TEST_F(PlaylistSourcesTest, DirectoryLoadsRefreshAndClearTellTheRoomTheCount) {
         c.act();
         EXPECT_EQ(Entries(), c.playlist);
         EXPECT_EQ(chat.sent, std::vector<Text>{c.chat});
-        EXPECT_EQ(dialogs.Messages(), c.noFilesMessage ? std::vector<Text>{none} : std::vector<Text>{});
+        EXPECT_EQ(dialogs.Messages(), c.noFilesBoxOwner ? std::vector<Text>{none} : std::vector<Text>{});
+        if (c.noFilesBoxOwner && !dialogs.shown.empty()) {
+            EXPECT_EQ(dialogs.shown[0].owner->Name(), c.noFilesBoxOwner);
+        }
         const bool cleared = c.chat == L"Playlist cleared!";
         EXPECT_EQ(AddDir().IsVisible(), cleared) << "every source but Clear hides the dialog";
         EXPECT_EQ(Text1(), cleared ? L"" : L"x.mp3");

@@ -11,8 +11,9 @@ namespace orv {
 
 class DirectorySource {
   public:
-    // Binds frmAddDir's "OK" to LoadDirectory.
-    DirectorySource(ListBox& List1, AddDirWindow& frmAddDir, Dialogs& dialogs, ChatSender& chat);
+    // Binds frmAddDir's "OK" to LoadDirectory. Refresh's message is frmJubo's, OK's frmAddDir's.
+    DirectorySource(ListBox& List1, AddDirWindow& frmAddDir, Dialogs& dialogs, const Form& frmJubo,
+                    ChatSender& chat);
 
     // "Directory": frmAddDir shown, modeless.
     void ShowDialog() { frmAddDir_.Show(); }
@@ -22,12 +23,13 @@ class DirectorySource {
     void Refresh();
 
   private:
-    // Appends the file list's entries; says so when there are none.
-    void AppendFile1();
+    // Appends the file list's entries; says so, in a box of the owner, when there are none.
+    void AppendFile1(const Form& owner);
 
     ListBox& List1_;
     AddDirWindow& frmAddDir_;
     Dialogs& dialogs_;
+    const Form& frmJubo_;
     ChatSender& chat_;
 };
 
