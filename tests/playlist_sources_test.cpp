@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
 
 #include "app/main_window_layout.h"
 #include "fakes/fake_chat_sender.h"
@@ -168,6 +169,54 @@ TEST_F(PlaylistSourcesTest, DirectoryLoadsRefreshAndClearTellTheRoomTheCount) {
         const bool cleared = c.chat == L"Playlist cleared!";
         EXPECT_EQ(AddDir().IsVisible(), cleared) << "every source but Clear hides the dialog";
         EXPECT_EQ(Text1(), cleared ? L"" : L"x.mp3");
+    }
+}
+
+TEST_F(PlaylistSourcesTest, OkAndRefreshFillAndSayWhileTheDialogIsShownThenHideItThenTellTheRoom) {
+    testing::FakeEventList events;
+    forms.events = &events;
+    frmJubo.entryEvents = &events;
+    dialogs.whileMessageShown = [&] {
+        events.push_back(AddDir().IsVisible() ? "box, frmAddDir shown" : "box, frmAddDir hidden");
+    };
+    chat.onSend = [&] { events.push_back("send"); };
+    const auto adds = [](const std::string& list) {
+        testing::FakeEventList added;
+        for (const char* name : {"a.mp3", "b.mp3", "notes.txt"}) {
+            added.push_back("add " + list + " " + name);
+        }
+        return added;
+    };
+    const auto then = [](testing::FakeEventList first, const testing::FakeEventList& more) {
+        first.insert(first.end(), more.begin(), more.end());
+        return first;
+    };
+    const struct {
+        const char* what;
+        std::function<void()> act;
+        testing::FakeEventList order;
+    } cases[] = {
+        {"OK: File1 pointed at the folder, every entry appended, then hidden",
+         [&] { AddDir().Press("XPButton1"); },
+         then(then(adds("frmAddDir.File1"), adds("frmJubo.List1")), {"hide frmAddDir", "send"})},
+        {"OK on an empty folder",
+         [&] {
+             AddDir().DoubleClickItem("Dir1", 2);
+             events.clear();
+             AddDir().Press("XPButton1");
+         },
+         {"box, frmAddDir shown", "hide frmAddDir", "send"}},
+        {"Refresh", [&] { sources.directory.Refresh(); },
+         then(adds("frmJubo.List1"), {"hide frmAddDir", "send"})},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        AddDir().CloseBox();
+        AddDir().entryEvents = &events;
+        AddDir().Show();
+        events.clear();
+        c.act();
+        EXPECT_EQ(events, c.order);
     }
 }
 

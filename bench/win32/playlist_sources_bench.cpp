@@ -1,7 +1,7 @@
 // What filling the playlist costs, beside the bare work it cannot avoid, in the same run:
-//  - a folder of 10 000 files through "OK" on the shown frmAddDir (the folder read and sorted by name, the
-//    dialog hidden, the names appended to the playlist), beside enumerating the folder and filling one plain
-//    list box with its drawing off;
+//  - a folder of 10 000 files through "OK" on the shown frmAddDir (the folder read and sorted by name, File1
+//    filled, the names appended to the playlist, the dialog hidden), beside enumerating the folder and
+//    filling one plain list box with its drawing off;
 //  - a 100 000-entry list saved ("Save") and loaded ("Playlist"), beside reading the entries out of a plain
 //    list box (each entry's length, then its text) and writing the bytes raw, and reading the bytes raw and
 //    filling a plain list box.

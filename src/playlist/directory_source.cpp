@@ -11,16 +11,9 @@ DirectorySource::DirectorySource(ListBox& List1, AddDirWindow& frmAddDir, Dialog
 }
 
 void DirectorySource::LoadDirectory() {
-    std::vector<Text> listing = frmAddDir_.FilesInDir1();
-    if (listing.empty()) {
-        frmAddDir_.PointFile1At({});
-        AppendFile1(frmAddDir_.Window());  // says so, with the dialog still up
-        frmAddDir_.Hide();
-    } else {
-        // Hidden first: its file list is then filled when it is next shown, not just before it goes.
-        frmAddDir_.Hide();
-        List1_.AddItems(frmAddDir_.PointFile1At(std::move(listing)));
-    }
+    frmAddDir_.PointFile1AtDir1();
+    AppendFile1(frmAddDir_.Window());
+    frmAddDir_.Hide();
     chat_.ChatSend(L"Dir Loaded - <b> " + std::to_wstring(List1_.Count()) + L"</b> Files.");
 }
 

@@ -1,7 +1,7 @@
 #pragma once
-// Songs from a folder: frmAddDir's "OK" appends every file its file list holds after reading Dir1's folder
-// again; Refresh replaces the playlist with the file list as it stands. Both hide the dialog and tell the
-// room the playlist's count.
+// Songs from a folder: frmAddDir's "OK" points its file list at Dir1's folder, read again, and appends every
+// file the list then holds; Refresh replaces the playlist with the file list as it stands. Both say so when
+// there are none, and only then hide the dialog and tell the room the playlist's count.
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "player/chat_sender.h"
