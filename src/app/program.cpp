@@ -45,6 +45,7 @@ JuboProgram::JuboProgram(const ProgramPorts& ports)
     frmJubo_->SetBackPicture(pictures_.Of(kStartUpSkinAccent));
     frmJubo_->PushButtonNamed("XPButton13").onClick = [this] { form3_.Show(); };
     tasp1_.aimchatscan = [this](Text& Who, Text& Message, Text& aim_datesaid) {
+        // The message boxes of the line's commands are the room's.
         const RoomBoxes::ChatLine line(dialogs_);
         commands_.tasp1_aimchatscan(Who, Message, aim_datesaid);
     };

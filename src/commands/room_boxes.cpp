@@ -10,23 +10,9 @@ void RoomBoxes::ShowMessage(const Form* owner, const Text& text, const Text& tit
     if (roomBoxOpen_) {
         return;
     }
+    const Setting boxOpen(roomBoxOpen_, true);
     // Inside the box only a further chat line is the room's again.
-    class OpenBox {
-      public:
-        explicit OpenBox(RoomBoxes& boxes) : boxes_(boxes) {
-            boxes_.roomBoxOpen_ = true;
-            boxes_.handlingChatLine_ = false;
-        }
-        ~OpenBox() {
-            boxes_.roomBoxOpen_ = false;
-            boxes_.handlingChatLine_ = true;
-        }
-        OpenBox(const OpenBox&) = delete;
-        OpenBox& operator=(const OpenBox&) = delete;
-
-      private:
-        RoomBoxes& boxes_;
-    } open(*this);
+    const Setting usersMeanwhile(handlingChatLine_, false);
     dialogs_.ShowMessage(owner, text, title, icon);
 }
 

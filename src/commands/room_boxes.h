@@ -8,22 +8,29 @@
 namespace orv {
 
 class RoomBoxes : public Dialogs {
+    // Sets the flag while it lives, then puts back what it was.
+    class Setting {
+      public:
+        Setting(bool& flag, bool value) : flag_(flag), was_(flag) { flag_ = value; }
+        ~Setting() { flag_ = was_; }
+        Setting(const Setting&) = delete;
+        Setting& operator=(const Setting&) = delete;
+
+      private:
+        bool& flag_;
+        bool was_;
+    };
+
   public:
     explicit RoomBoxes(Dialogs& dialogs) : dialogs_(dialogs) {}
 
     // Held while a chat line is handled: the message boxes shown meanwhile are the room's.
     class ChatLine {
       public:
-        explicit ChatLine(RoomBoxes& boxes) : boxes_(boxes), outer_(boxes.handlingChatLine_) {
-            boxes_.handlingChatLine_ = true;
-        }
-        ~ChatLine() { boxes_.handlingChatLine_ = outer_; }
-        ChatLine(const ChatLine&) = delete;
-        ChatLine& operator=(const ChatLine&) = delete;
+        explicit ChatLine(RoomBoxes& boxes) : handling_(boxes.handlingChatLine_, true) {}
 
       private:
-        RoomBoxes& boxes_;
-        bool outer_;
+        Setting handling_;
     };
 
     void ShowMessage(const Form* owner, const Text& text, const Text& title, MessageIcon icon) override;
