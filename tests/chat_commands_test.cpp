@@ -2,6 +2,10 @@
 // reach the dispatcher through the scanner, and Form1 holds the trigger and the words.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+#include <string>
+
 #include "fakes/fake_program.h"
 
 namespace orv {
@@ -133,6 +137,80 @@ TEST(ChatCommands, EarlyStopsAndATickWhileTheMessageBoxWaits) {
     EXPECT_THROW(player.Say("End"), ProcessEnded);
     EXPECT_EQ(player.Replies(), Texts{L"Orv Jubo - Unloaded."});
     EXPECT_NE(player.chatWindows.TextOf(player.room.history), "") << "\"Clear\" did not run";
+}
+
+TEST(ChatCommands, WhileABoxOfTheRoomIsOpenTheRoomOpensNoOther) {
+    const Text noFiles = L"No files found.";
+    const Text noListing = L"No files were found in specific folder";
+    const Text refreshed = L"Playlist Refreshed - Current Directory: <b>0</b> Files.";
+    const struct {
+        const char* what;
+        std::string first;  // the line whose box is open meanwhile
+        std::function<void(PlayerInRoom&)> whileOpen;
+        Texts boxes;
+        Texts replies;
+    } cases[] = {
+        // "Pause" shares the word "Next": a dispatch that went on past "Next" would pause.
+        {"Next again and again ends each dispatch",
+         "Next",
+         [](PlayerInRoom& p) {
+             for (int i = 0; i < 3; ++i) {
+                 p.Say("Next");
+             }
+         },
+         {noFiles},
+         {}},
+        {"Ref still replies with its count",
+         "Next",
+         [](PlayerInRoom& p) { p.Say("Ref"); },
+         {noFiles},
+         {refreshed}},
+        {"under Ref's own box",
+         "Ref",
+         [](PlayerInRoom& p) {
+             p.Say("Next");
+             p.Say("Ref");
+         },
+         {noListing},
+         {refreshed, refreshed}},
+        {"the user's own box is not held back",
+         "Next",
+         [](PlayerInRoom& p) {
+             p.frmJubo().Press("XPButton8");  // "Next Song"
+             p.Say("Next");
+         },
+         {noFiles, noFiles},
+         {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        PlayerInRoom player({{"Text6", L"Next"}});
+        player.program.Player().List1().Clear();
+        int open = 0;
+        int deepest = 0;
+        player.dialogs.whileMessageShown = [&] {
+            deepest = std::max(deepest, ++open);
+            if (open == 1) {
+                c.whileOpen(player);
+            }
+            --open;
+        };
+        player.Say(c.first);
+        EXPECT_EQ(player.dialogs.Messages(), c.boxes);
+        EXPECT_EQ(deepest, static_cast<int>(c.boxes.size()));
+        EXPECT_EQ(player.Replies(), c.replies);
+        EXPECT_TRUE(player.Engine().calls.empty()) << "no dispatch went on past \"Next\"";
+        for (const auto& shown : player.dialogs.shown) {
+            if (shown.kind == FakeDialogs::Shown::Kind::Message) {
+                EXPECT_EQ(shown.owner, &player.program.frmJubo());
+            }
+        }
+
+        player.dialogs.whileMessageShown = nullptr;
+        player.Say("Next");
+        EXPECT_EQ(player.dialogs.Messages().size(), c.boxes.size() + 1)
+            << "once closed, the room may open one";
+    }
 }
 
 TEST(CcomsWindow, NoTriggerBoxSwitchOkAndCloseBox) {

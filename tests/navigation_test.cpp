@@ -6,6 +6,7 @@
 
 #include "fakes/fake_controls.h"
 #include "fakes/fake_dialogs.h"
+#include "fakes/fake_form.h"
 #include "fakes/fake_media_engine.h"
 
 namespace orv {
@@ -35,8 +36,9 @@ class NavigationTest : public ::testing::Test {
     FakeTextBox Text2{L"Text2"};
     FakeMediaEngine engine;
     FakeDialogs dialogs;
-    Playback playback{List1, Text1, Text2, engine, [] { return Text{L"C:\\Music"}; }, dialogs};
-    Navigation navigation{List1, playback, engine, dialogs};
+    testing::FakeForm frmJubo{WindowSpec{.name = "frmJubo"}};
+    Playback playback{List1, Text1, Text2, engine, [] { return Text{L"C:\\Music"}; }, dialogs, frmJubo};
+    Navigation navigation{List1, playback, engine, dialogs, frmJubo};
 };
 
 struct Caller {
@@ -63,6 +65,7 @@ TEST_F(NavigationTest, EachCallerAnswersAnEmptyPlaylistInItsOwnWords) {
             EXPECT_EQ(dialogs.shown[0].text, caller.emptyPlaylistMessage);
             EXPECT_EQ(dialogs.shown[0].title, L"Error");
             EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::None);
+            EXPECT_EQ(dialogs.shown[0].owner, &frmJubo);
         } else {
             EXPECT_TRUE(dialogs.shown.empty());
         }

@@ -58,8 +58,9 @@ class NowPlayingTest : public ::testing::Test {
     FakeChatSender chat;
     FakeFormFactory forms;
     ChatSendsWindow chatSends{forms};
-    Playback playback{List1, Text1, Text2, engine, [] { return Text{L"C:\\Music"}; }, dialogs};
-    Navigation navigation{List1, playback, engine, dialogs};
+    testing::FakeForm frmJubo{WindowSpec{.name = "frmJubo"}};
+    Playback playback{List1, Text1, Text2, engine, [] { return Text{L"C:\\Music"}; }, dialogs, frmJubo};
+    Navigation navigation{List1, playback, engine, dialogs, frmJubo};
     NowPlayingAnnouncer announcer{chatSends, Text1, chat};
 };
 

@@ -4,6 +4,7 @@
 
 #include "fakes/fake_controls.h"
 #include "fakes/fake_dialogs.h"
+#include "fakes/fake_form.h"
 #include "fakes/fake_media_engine.h"
 #include "player/entry_path.h"
 
@@ -23,7 +24,8 @@ class PlaybackTest : public ::testing::Test {
     FakeMediaEngine engine;
     FakeDialogs dialogs;
     Text directory = L"C:\\Music";
-    Playback playback{List1, Text1, Text2, engine, [this] { return directory; }, dialogs};
+    testing::FakeForm frmJubo{WindowSpec{.name = "frmJubo"}};
+    Playback playback{List1, Text1, Text2, engine, [this] { return directory; }, dialogs, frmJubo};
 };
 
 TEST_F(PlaybackTest, PlayHandsTheEngineTheSelectedEntryThenPlaysIt) {
@@ -53,7 +55,8 @@ class ShortTextBox : public FakeTextBox {
 
 TEST_F(PlaybackTest, TheEngineTakesThePathAsTheCurrentPathFieldHoldsIt) {
     ShortTextBox shortText2;
-    Playback throughShortField{List1, Text1, shortText2, engine, [this] { return directory; }, dialogs};
+    Playback throughShortField{List1,   Text1,  shortText2, engine, [this] { return directory; },
+                               dialogs, frmJubo};
     List1.SetListIndex(0);
     throughShortField.LoadSelectedEntry();
     EXPECT_EQ(engine.FilesSet(), (std::vector<Text>{L"C:\\Music\\one"}));

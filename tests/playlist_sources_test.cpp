@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
 
 #include "app/main_window_layout.h"
 #include "fakes/fake_chat_sender.h"
@@ -57,8 +58,8 @@ class PlaylistSourcesTest : public ::testing::Test {
     testing::FakeCodePage codePage;
     FakeForm frmJubo{MainWindowSpec()};
     AddDirWindow addDir{forms, folders};
-    PlaylistSources sources{List1(), frmJubo.TextBoxNamed("Text1"), addDir, dialogs, chat, files, folders,
-                            codePage};
+    PlaylistSources sources{frmJubo, List1(), frmJubo.TextBoxNamed("Text1"), addDir, dialogs, chat, files,
+                            folders, codePage};
 };
 
 TEST_F(PlaylistSourcesTest, AddDirectoryListsStartAtTheWorkingDirectoryAndFollowTheUser) {
@@ -101,7 +102,7 @@ TEST_F(PlaylistSourcesTest, DirectoryLoadsRefreshAndClearTellTheRoomTheCount) {
         std::function<void()> act;
         std::vector<Text> playlist;
         Text chat;
-        bool noFilesMessage;
+        const char* noFilesBoxOwner;  // nullptr: no box
     };
     const Text none = L"No files were found in specific folder";
     const std::vector<Case> cases = {
@@ -109,7 +110,7 @@ TEST_F(PlaylistSourcesTest, DirectoryLoadsRefreshAndClearTellTheRoomTheCount) {
          [&] { AddDir().Press("XPButton1"); },
          {L"x.mp3", L"a.mp3", L"b.mp3", L"notes.txt"},
          L"Dir Loaded - <b> 4</b> Files.",
-         false},
+         nullptr},
         {"OK on an empty folder",
          [&] {
              AddDir().DoubleClickItem("Dir1", 2);
@@ -117,7 +118,7 @@ TEST_F(PlaylistSourcesTest, DirectoryLoadsRefreshAndClearTellTheRoomTheCount) {
          },
          {L"x.mp3"},
          L"Dir Loaded - <b> 1</b> Files.",
-         true},
+         "frmAddDir"},
         {"OK on a folder that cannot be read",
          [&] {
              AddDir().DoubleClickItem("Dir1", 3);
@@ -126,7 +127,7 @@ TEST_F(PlaylistSourcesTest, DirectoryLoadsRefreshAndClearTellTheRoomTheCount) {
          },
          {L"x.mp3"},
          L"Dir Loaded - <b> 1</b> Files.",
-         true},
+         "frmAddDir"},
         {"Refresh uses the stale listing, not the folder Dir1 moved to",
          [&] {
              AddDir().DoubleClickItem("Dir1", 3);
@@ -134,7 +135,7 @@ TEST_F(PlaylistSourcesTest, DirectoryLoadsRefreshAndClearTellTheRoomTheCount) {
          },
          {L"a.mp3", L"b.mp3", L"notes.txt"},
          L"Playlist Refreshed - Current Directory: <b>3</b> Files.",
-         false},
+         nullptr},
         {"Refresh with an empty listing",
          [&] {
              AddDir().DoubleClickItem("Dir1", 2);
@@ -145,8 +146,8 @@ TEST_F(PlaylistSourcesTest, DirectoryLoadsRefreshAndClearTellTheRoomTheCount) {
          },
          {},
          L"Playlist Refreshed - Current Directory: <b>0</b> Files.",
-         true},
-        {"Clear Playlist", [&] { sources.edits.ClearPlaylist(); }, {}, L"Playlist cleared!", false},
+         "frmJubo"},
+        {"Clear Playlist", [&] { sources.edits.ClearPlaylist(); }, {}, L"Playlist cleared!", nullptr},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -161,10 +162,61 @@ TEST_F(PlaylistSourcesTest, DirectoryLoadsRefreshAndClearTellTheRoomTheCount) {
         c.act();
         EXPECT_EQ(Entries(), c.playlist);
         EXPECT_EQ(chat.sent, std::vector<Text>{c.chat});
-        EXPECT_EQ(dialogs.Messages(), c.noFilesMessage ? std::vector<Text>{none} : std::vector<Text>{});
+        EXPECT_EQ(dialogs.Messages(), c.noFilesBoxOwner ? std::vector<Text>{none} : std::vector<Text>{});
+        if (c.noFilesBoxOwner && !dialogs.shown.empty()) {
+            EXPECT_EQ(dialogs.shown[0].owner->Name(), c.noFilesBoxOwner);
+        }
         const bool cleared = c.chat == L"Playlist cleared!";
         EXPECT_EQ(AddDir().IsVisible(), cleared) << "every source but Clear hides the dialog";
         EXPECT_EQ(Text1(), cleared ? L"" : L"x.mp3");
+    }
+}
+
+TEST_F(PlaylistSourcesTest, OkAndRefreshFillAndSayWhileTheDialogIsShownThenHideItThenTellTheRoom) {
+    testing::FakeEventList events;
+    forms.events = &events;
+    frmJubo.entryEvents = &events;
+    dialogs.whileMessageShown = [&] {
+        events.push_back(AddDir().IsVisible() ? "box, frmAddDir shown" : "box, frmAddDir hidden");
+    };
+    chat.onSend = [&] { events.push_back("send"); };
+    const auto adds = [](const std::string& list) {
+        testing::FakeEventList added;
+        for (const char* name : {"a.mp3", "b.mp3", "notes.txt"}) {
+            added.push_back("add " + list + " " + name);
+        }
+        return added;
+    };
+    const auto then = [](testing::FakeEventList first, const testing::FakeEventList& more) {
+        first.insert(first.end(), more.begin(), more.end());
+        return first;
+    };
+    const struct {
+        const char* what;
+        std::function<void()> act;
+        testing::FakeEventList order;
+    } cases[] = {
+        {"OK: File1 pointed at the folder, every entry appended, then hidden",
+         [&] { AddDir().Press("XPButton1"); },
+         then(then(adds("frmAddDir.File1"), adds("frmJubo.List1")), {"hide frmAddDir", "send"})},
+        {"OK on an empty folder",
+         [&] {
+             AddDir().DoubleClickItem("Dir1", 2);
+             events.clear();
+             AddDir().Press("XPButton1");
+         },
+         {"box, frmAddDir shown", "hide frmAddDir", "send"}},
+        {"Refresh", [&] { sources.directory.Refresh(); },
+         then(adds("frmJubo.List1"), {"hide frmAddDir", "send"})},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        AddDir().CloseBox();
+        AddDir().entryEvents = &events;
+        AddDir().Show();
+        events.clear();
+        c.act();
+        EXPECT_EQ(events, c.order);
     }
 }
 

@@ -57,6 +57,9 @@ TEST(ProgramBindings, ThePlaylistSourcesItemsAndButtonsReachTheirOperations) {
         const std::vector<Text> messages = dialogs.Messages();
         EXPECT_EQ(messages.empty() ? Text{} : messages.back(), c.message ? Text(c.message) : Text{});
         EXPECT_EQ(List1.Count(), c.entriesLeft);
+        for (const auto& shown : dialogs.shown) {
+            EXPECT_EQ(shown.owner, &program.frmJubo()) << "not the main window's";
+        }
     }
     // "Directory" shows frmAddDir; chosen again (here from the tray menu) it brings the shown one to the
     // front.

@@ -1,7 +1,7 @@
 // What filling the playlist costs, beside the bare work it cannot avoid, in the same run:
-//  - a folder of 10 000 files through "OK" on the shown frmAddDir (the folder read and sorted by name, the
-//    dialog hidden, the names appended to the playlist), beside enumerating the folder and filling one plain
-//    list box with its drawing off;
+//  - a folder of 10 000 files through "OK" on the shown frmAddDir (the folder read and sorted by name, File1
+//    filled, the names appended to the playlist, the dialog hidden), beside enumerating the folder and
+//    filling one plain list box with its drawing off;
 //  - a 100 000-entry list saved ("Save") and loaded ("Playlist"), beside reading the entries out of a plain
 //    list box (each entry's length, then its text) and writing the bytes raw, and reading the bytes raw and
 //    filling a plain list box.
@@ -56,13 +56,15 @@ class QuietChat : public orv::ChatSender {
 class ScriptedDialogs : public orv::Dialogs {
   public:
     explicit ScriptedDialogs(orv::Text list) : list_(std::move(list)) {}
-    void ShowMessage(const orv::Text& text, const orv::Text&, orv::MessageIcon) override {
+    void ShowMessage(const orv::Form*, const orv::Text& text, const orv::Text&, orv::MessageIcon) override {
         std::fprintf(stderr, "unexpected message: %ls\n", text.c_str());
     }
-    std::optional<orv::Text> AskText(const orv::Text&, const orv::Text&) override {
+    std::optional<orv::Text> AskText(const orv::Form*, const orv::Text&, const orv::Text&) override {
         return orv::Text(L"bench");
     }
-    orv::OpenFileChoice AskOpenFile(const orv::OpenFileRequest&) override { return {list_, L"bench.mlt"}; }
+    orv::OpenFileChoice AskOpenFile(const orv::Form*, const orv::OpenFileRequest&) override {
+        return {list_, L"bench.mlt"};
+    }
 
   private:
     orv::Text list_;
@@ -159,8 +161,8 @@ int wmain(int argc, wchar_t** argv) {
     SetCurrentDirectoryW(songs.c_str());
     orv::AddDirWindow addDir(forms, folders);
     addDir.Window();
-    orv::PlaylistSources sources(list1, frmJubo->TextBoxNamed("Text1"), addDir, dialogs, chat, files, folders,
-                                 codePage);
+    orv::PlaylistSources sources(*frmJubo, list1, frmJubo->TextBoxNamed("Text1"), addDir, dialogs, chat,
+                                 files, folders, codePage);
     const HWND plain = CreateWindowExW(0, L"LISTBOX", L"", WS_POPUP | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY, 0,
                                        0, 200, 200, nullptr, nullptr, nullptr, nullptr);
 

@@ -24,8 +24,8 @@ JuboPlayer::JuboPlayer(Form& frmJubo, FormFactory& forms, EnginePanels& enginePa
       addDir_(forms, folders),
       playback_(
           list1_, frmJubo.TextBoxNamed("Text1"), frmJubo.TextBoxNamed("Text2"), engine_,
-          [this] { return addDir_.Dir1Path(); }, dialogs),
-      navigation_(list1_, playback_, engine_, dialogs),
+          [this] { return addDir_.Dir1Path(); }, dialogs, frmJubo),
+      navigation_(list1_, playback_, engine_, dialogs, frmJubo),
       chatSends_(forms),
       announcer_(chatSends_, frmJubo.TextBoxNamed("Text1"), chat),
       switch_(chatSends_) {

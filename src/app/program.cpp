@@ -10,14 +10,14 @@ namespace orv {
 
 JuboProgram::JuboProgram(const ProgramPorts& ports)
     : frmJubo_(ports.forms.Create(MainWindowSpec())),
+      dialogs_(ports.dialogs),
       chat_(ports.chatWindows, ports.codePage, ports.files),
       chatSender_(chat_),
       tasp1_(chat_, ports.chatTimer),
-      player_(*frmJubo_, ports.forms, ports.enginePanels, ports.folders, ports.dialogs, chatSender_,
-              ports.later),
-      sources_(player_.List1(), frmJubo_->TextBoxNamed("Text1"), player_.frmAddDir(), ports.dialogs,
+      player_(*frmJubo_, ports.forms, ports.enginePanels, ports.folders, dialogs_, chatSender_, ports.later),
+      sources_(*frmJubo_, player_.List1(), frmJubo_->TextBoxNamed("Text1"), player_.frmAddDir(), dialogs_,
                chatSender_, ports.files, ports.folders, ports.codePage),
-      lifecycle_(ports.dialogs, chat_, frmJubo_->TextBoxNamed("Text3"), player_.DisableChatSends(), tasp1_,
+      lifecycle_(dialogs_, chat_, frmJubo_->TextBoxNamed("Text3"), player_.DisableChatSends(), tasp1_,
                  ports.process),
       form1_(ports.forms, tasp1_, chat_),
       form2_(ports.forms, CreditsWindowSpec(), nullptr),
@@ -45,6 +45,8 @@ JuboProgram::JuboProgram(const ProgramPorts& ports)
     frmJubo_->SetBackPicture(pictures_.Of(kStartUpSkinAccent));
     frmJubo_->PushButtonNamed("XPButton13").onClick = [this] { form3_.Show(); };
     tasp1_.aimchatscan = [this](Text& Who, Text& Message, Text& aim_datesaid) {
+        // The message boxes of the line's commands are the room's.
+        const RoomBoxes::ChatLine line(dialogs_);
         commands_.tasp1_aimchatscan(Who, Message, aim_datesaid);
     };
     // Closing (close box, system menu, Alt+F4), the end of the session and the window's destruction all

@@ -11,6 +11,7 @@
 #include "app/startup.h"
 #include "commands/ccoms_window.h"
 #include "commands/chat_commands.h"
+#include "commands/room_boxes.h"
 #include "platform/chat_windows.h"
 #include "platform/code_page.h"
 #include "platform/files.h"
@@ -71,6 +72,7 @@ class JuboProgram {
     ChatCommandTargets ChatCommandTargetsOf(Process& process);
 
     std::unique_ptr<Form> frmJubo_;
+    RoomBoxes dialogs_;
     Chat chat_;
     ChatModuleSender chatSender_;
     tasp_aim_chat tasp1_;

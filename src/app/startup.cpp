@@ -22,14 +22,17 @@ Text LoadedAnnouncement(const Text& userName) {
 
 // Start-up and shutdown go on past a step that fails: the step is abandoned and the next one runs.
 void JuboLifecycle::Form_Load() {
+    // frmJubo is not shown yet: the boxes stand alone, each with a taskbar button of its own.
+    const auto askUserName = [this] {
+        return dialogs_.AskText(nullptr, kUserNamePrompt, kUserNameTitle).value_or(Text{});
+    };
     Text userName;
-    RunBehindBarrier([&] { userName = dialogs_.AskText(kUserNamePrompt, kUserNameTitle).value_or(Text{}); });
+    RunBehindBarrier([&] { userName = askUserName(); });
     if (userName.empty()) {
         // Asked once more, and whatever comes back is accepted.
         RunBehindBarrier(
-            [&] { dialogs_.ShowMessage(kEmptyUserNameMessage, kErrorTitle, MessageIcon::None); });
-        RunBehindBarrier(
-            [&] { userName = dialogs_.AskText(kUserNamePrompt, kUserNameTitle).value_or(Text{}); });
+            [&] { dialogs_.ShowMessage(nullptr, kEmptyUserNameMessage, kErrorTitle, MessageIcon::None); });
+        RunBehindBarrier([&] { userName = askUserName(); });
     }
     RunBehindBarrier([&] { Text3_.SetText(userName); });
     RunBehindBarrier([&] {

@@ -26,7 +26,7 @@ class ListBox {
     virtual void AddItem(const Text& text) = 0;
     virtual void RemoveItem(int index) = 0;
     virtual void Clear() = 0;
-    // Appends the entries in order; a long list is added in one go.
+    // Appends the entries in order; a long list is added in one go, the list drawn once at the end.
     virtual void AddItems(const std::vector<Text>& texts) {
         for (const Text& text : texts) {
             AddItem(text);

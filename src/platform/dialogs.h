@@ -1,10 +1,13 @@
 #pragma once
-// Modal message boxes and the input box, shown on the user-interface thread.
+// Modal message boxes, the input box and the Open dialog, shown on the user-interface thread. Each is owned
+// by the window it belongs to, which it holds while it is open; with no owner it stands alone.
 #include <optional>
 
 #include "platform/text.h"
 
 namespace orv {
+
+class Form;
 
 enum class MessageIcon { None, Exclamation };
 
@@ -30,11 +33,11 @@ class Dialogs {
   public:
     virtual ~Dialogs() = default;
     // A message box with an OK button only.
-    virtual void ShowMessage(const Text& text, const Text& title, MessageIcon icon) = 0;
+    virtual void ShowMessage(const Form* owner, const Text& text, const Text& title, MessageIcon icon) = 0;
     // An input box with one line of input, OK and Cancel. Cancel (or closing it) yields nothing.
-    virtual std::optional<Text> AskText(const Text& prompt, const Text& title) = 0;
+    virtual std::optional<Text> AskText(const Form* owner, const Text& prompt, const Text& title) = 0;
     // A modal Open dialog.
-    virtual OpenFileChoice AskOpenFile(const OpenFileRequest& request) = 0;
+    virtual OpenFileChoice AskOpenFile(const Form* owner, const OpenFileRequest& request) = 0;
 };
 
 }  // namespace orv

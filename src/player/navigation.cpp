@@ -37,10 +37,10 @@ void Navigation::MediaPlayer1_EndOfStream(std::int32_t /*result*/) {
 void Navigation::Respond(EmptyPlaylistResponse response) {
     switch (response) {
         case EmptyPlaylistResponse::NoFileToPlay:
-            dialogs_.ShowMessage(kNoFileToPlay, kErrorTitle, MessageIcon::None);
+            dialogs_.ShowMessage(&frmJubo_, kNoFileToPlay, kErrorTitle, MessageIcon::None);
             break;
         case EmptyPlaylistResponse::NoFilesFound:
-            dialogs_.ShowMessage(kNoFilesFound, kErrorTitle, MessageIcon::None);
+            dialogs_.ShowMessage(&frmJubo_, kNoFilesFound, kErrorTitle, MessageIcon::None);
             break;
         case EmptyPlaylistResponse::Silent:
             break;

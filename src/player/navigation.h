@@ -34,8 +34,9 @@ inline const Text kNoFilesFound = L"No files found.";
 
 class Navigation {
   public:
-    Navigation(ListBox& List1, Playback& playback, MediaEngine& engine, Dialogs& dialogs)
-        : List1_(List1), playback_(playback), engine_(engine), dialogs_(dialogs) {}
+    // The messages are frmJubo's.
+    Navigation(ListBox& List1, Playback& playback, MediaEngine& engine, Dialogs& dialogs, const Form& frmJubo)
+        : List1_(List1), playback_(playback), engine_(engine), dialogs_(dialogs), frmJubo_(frmJubo) {}
 
     // Moves the selection one entry in the direction and plays that entry. The ends hold: next on the last
     // entry and previous on the first play that entry again; with no selection both start at the first entry.
@@ -54,6 +55,7 @@ class Navigation {
     Playback& playback_;
     MediaEngine& engine_;
     Dialogs& dialogs_;
+    const Form& frmJubo_;
 };
 
 }  // namespace orv

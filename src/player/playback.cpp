@@ -20,7 +20,7 @@ void Playback::PlaySelectedEntry() {
     if (List1_.SelectedText().empty()) {
         // The now-playing line goes blank; the engine keeps its file, as LoadSelectedEntry hands it nothing.
         Text1_.SetText(Text{});
-        dialogs_.ShowMessage(kNoFileToPlay, kErrorTitle, MessageIcon::None);
+        dialogs_.ShowMessage(&frmJubo_, kNoFileToPlay, kErrorTitle, MessageIcon::None);
         return;
     }
     LoadSelectedEntry();

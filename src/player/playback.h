@@ -13,15 +13,17 @@ class Playback {
     // The current directory: the path of frmAddDir's Dir1, that window being created on first need.
     using CurrentDirectory = std::function<Text()>;
 
-    // List1 is the playlist, Text1 the now-playing name and Text2 the path last handed to the engine.
+    // List1 is the playlist, Text1 the now-playing name and Text2 the path last handed to the engine; the
+    // messages are frmJubo's.
     Playback(ListBox& List1, TextBox& Text1, TextBox& Text2, MediaEngine& engine,
-             CurrentDirectory currentDirectory, Dialogs& dialogs)
+             CurrentDirectory currentDirectory, Dialogs& dialogs, const Form& frmJubo)
         : List1_(List1),
           Text1_(Text1),
           Text2_(Text2),
           engine_(engine),
           currentDirectory_(std::move(currentDirectory)),
-          dialogs_(dialogs) {}
+          dialogs_(dialogs),
+          frmJubo_(frmJubo) {}
 
     // Shows the selected entry as the now-playing name and hands its path to the engine (through Text2).
     // With nothing selected there is nothing to load: the fields and the engine stay as they are.
@@ -46,6 +48,7 @@ class Playback {
     MediaEngine& engine_;
     CurrentDirectory currentDirectory_;
     Dialogs& dialogs_;
+    const Form& frmJubo_;
 };
 
 inline const Text kNoFileToPlay = L"No file to play";

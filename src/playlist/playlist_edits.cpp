@@ -4,9 +4,9 @@ namespace orv {
 
 void PlaylistEdits::AddFile() {
     const OpenFileChoice choice =
-        dialogs_.AskOpenFile({.title = L"Load Songs.",
-                              .flags = kShareAware,
-                              .filter = L"MP3 Files(.mp3)|*.MP3|WMP Files(.wmp)|*.WMP"});
+        dialogs_.AskOpenFile(&frmJubo_, {.title = L"Load Songs.",
+                                         .flags = kShareAware,
+                                         .filter = L"MP3 Files(.mp3)|*.MP3|WMP Files(.wmp)|*.WMP"});
     if (choice.fileTitle.empty()) {
         return;
     }
@@ -17,7 +17,7 @@ void PlaylistEdits::AddFile() {
 void PlaylistEdits::RemoveFile() {
     const int selected = List1_.ListIndex();
     if (selected < 0) {
-        dialogs_.ShowMessage(L"No file selected!", L"Error", MessageIcon::Exclamation);
+        dialogs_.ShowMessage(&frmJubo_, L"No file selected!", L"Error", MessageIcon::Exclamation);
         return;
     }
     List1_.RemoveItem(selected);

@@ -9,9 +9,9 @@ namespace orv {
 
 class PlaylistEdits {
   public:
-    // List1 is the playlist, Text1 the now-playing name.
-    PlaylistEdits(ListBox& List1, TextBox& Text1, Dialogs& dialogs, ChatSender& chat)
-        : List1_(List1), Text1_(Text1), dialogs_(dialogs), chat_(chat) {}
+    // List1 is the playlist, Text1 the now-playing name; the dialogs are frmJubo's.
+    PlaylistEdits(ListBox& List1, TextBox& Text1, Dialogs& dialogs, const Form& frmJubo, ChatSender& chat)
+        : List1_(List1), Text1_(Text1), dialogs_(dialogs), frmJubo_(frmJubo), chat_(chat) {}
 
     // "File": the chosen file's full path appended and shown as the now-playing name; cancel changes nothing.
     void AddFile();
@@ -25,6 +25,7 @@ class PlaylistEdits {
     ListBox& List1_;
     TextBox& Text1_;
     Dialogs& dialogs_;
+    const Form& frmJubo_;
     ChatSender& chat_;
 };
 

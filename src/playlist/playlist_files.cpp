@@ -51,12 +51,13 @@ std::optional<bool> IsWellFormedToTheEnd(FileReader& file, std::string_view star
 }  // namespace
 
 void PlaylistFiles::Save() {
-    const auto name = dialogs_.AskText(L"ListName", L"ListName");
+    const auto name = dialogs_.AskText(&frmJubo_, L"ListName", L"ListName");
     if (!name) {
         return;
     }
     if (!IsListNameAllowed(*name)) {
         dialogs_.ShowMessage(
+            &frmJubo_,
             L"The list was not saved: a list name cannot hold \\ / : * ? \" < > | and cannot be "
             L"a device name such as CON or NUL.",
             L"Error", MessageIcon::None);
@@ -67,14 +68,14 @@ void PlaylistFiles::Save() {
     bool saved = false;
     RunBehindBarrier([&] { saved = files_.Replace(path, ListFileBytes(entries, codePage_)); });
     if (!saved) {
-        dialogs_.ShowMessage(L"The list was not saved: " + path + L" could not be written.", L"Error",
-                             MessageIcon::None);
+        dialogs_.ShowMessage(&frmJubo_, L"The list was not saved: " + path + L" could not be written.",
+                             L"Error", MessageIcon::None);
     }
 }
 
 void PlaylistFiles::Load() {
     const OpenFileChoice choice = dialogs_.AskOpenFile(
-        {.title = L"Load your list.", .flags = kShareAware, .filter = L"list Files|*.mlt"});
+        &frmJubo_, {.title = L"Load your list.", .flags = kShareAware, .filter = L"list Files|*.mlt"});
     if (choice.fileName.empty()) {
         return;
     }
@@ -82,7 +83,7 @@ void PlaylistFiles::Load() {
     // Whatever went wrong (memory ran out, the code page failed), it is a list that could not be read.
     RunBehindBarrier([&] { loaded = AppendList(choice.fileName); });
     if (!loaded) {
-        dialogs_.ShowMessage(L"File Not Found", L"Error", MessageIcon::None);
+        dialogs_.ShowMessage(&frmJubo_, L"File Not Found", L"Error", MessageIcon::None);
     }
 }
 

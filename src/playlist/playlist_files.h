@@ -13,8 +13,15 @@ namespace orv {
 
 class PlaylistFiles {
   public:
-    PlaylistFiles(ListBox& List1, Dialogs& dialogs, Files& files, Folders& folders, const CodePage& codePage)
-        : List1_(List1), dialogs_(dialogs), files_(files), folders_(folders), codePage_(codePage) {}
+    // The dialogs are frmJubo's.
+    PlaylistFiles(ListBox& List1, Dialogs& dialogs, const Form& frmJubo, Files& files, Folders& folders,
+                  const CodePage& codePage)
+        : List1_(List1),
+          dialogs_(dialogs),
+          frmJubo_(frmJubo),
+          files_(files),
+          folders_(folders),
+          codePage_(codePage) {}
 
     // Asks for the list's name and writes the playlist to that name + ".mlt", replacing a list of that name
     // only once the new one is complete. Cancel saves nothing; a name that cannot be a file name there is
@@ -33,6 +40,7 @@ class PlaylistFiles {
 
     ListBox& List1_;
     Dialogs& dialogs_;
+    const Form& frmJubo_;
     Files& files_;
     Folders& folders_;
     const CodePage& codePage_;

@@ -11,11 +11,13 @@
 namespace orv {
 
 struct PlaylistSources {
-    PlaylistSources(ListBox& List1, TextBox& Text1, AddDirWindow& frmAddDir, Dialogs& dialogs,
-                    ChatSender& chat, Files& files, Folders& folders, const CodePage& codePage)
-        : edits(List1, Text1, dialogs, chat),
-          directory(List1, frmAddDir, dialogs, chat),
-          files(List1, dialogs, files, folders, codePage) {}
+    // List1 and Text1 are frmJubo's.
+    PlaylistSources(const Form& frmJubo, ListBox& List1, TextBox& Text1, AddDirWindow& frmAddDir,
+                    Dialogs& dialogs, ChatSender& chat, Files& files, Folders& folders,
+                    const CodePage& codePage)
+        : edits(List1, Text1, dialogs, frmJubo, chat),
+          directory(List1, frmAddDir, dialogs, frmJubo, chat),
+          files(List1, dialogs, frmJubo, files, folders, codePage) {}
 
     PlaylistEdits edits;
     DirectorySource directory;

@@ -18,21 +18,15 @@ const std::vector<Text>& AddDirWindow::File1Entries() {
     return file1_;
 }
 
-std::vector<Text> AddDirWindow::FilesInDir1() {
-    frmAddDir_.Get();
-    return folders_.FilesIn(path_);
-}
-
-const std::vector<Text>& AddDirWindow::PointFile1At(std::vector<Text> listing) {
+void AddDirWindow::PointFile1AtDir1() {
     Form& form = frmAddDir_.Get();
-    file1_ = std::move(listing);
+    file1_ = folders_.FilesIn(path_);
     // Filling a list box nobody sees would only slow a big folder down.
     if (form.IsVisible()) {
         ShowFile1();
     } else {
         file1Stale_ = true;
     }
-    return file1_;
 }
 
 void AddDirWindow::Load(Form& form) {

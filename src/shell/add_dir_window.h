@@ -4,7 +4,7 @@
 // Dir1 the path from the root down to the current folder and then that folder's subfolders, File1 every file
 // of the folder (hidden and system files left out). Opening a folder in Dir1 or choosing a drive moves Dir1
 // at once; Dir1's path is the directory every playlist entry is resolved against. File1 is pointed at a
-// folder only when the window is made and by PointFile1At. "Cancel" hides the window; the close box
+// folder only when the window is made and by PointFile1AtDir1. "Cancel" hides the window; the close box
 // discards it, and the next use makes it afresh.
 #include <functional>
 #include <vector>
@@ -23,10 +23,8 @@ class AddDirWindow {
     Text Dir1Path();
     // File1's entries, in its order, making the window (hidden) if it does not exist.
     const std::vector<Text>& File1Entries();
-    // The files of Dir1's folder, read again, as File1 would list them; File1 itself is left as it is.
-    std::vector<Text> FilesInDir1();
-    // Points File1 at a listing of Dir1's folder. A hidden window's list box is filled when it is next shown.
-    const std::vector<Text>& PointFile1At(std::vector<Text> listing);
+    // Points File1 at Dir1's folder, read again. A hidden window's list box is filled when it is next shown.
+    void PointFile1AtDir1();
 
     bool Exists() const { return frmAddDir_.Exists(); }
     // The window, made hidden if it does not exist.

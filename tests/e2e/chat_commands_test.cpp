@@ -5,6 +5,8 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "chatroom/chatroom_protocol.h"
 #include "e2e/main_window_controls.h"
@@ -94,6 +96,71 @@ TEST_F(ChatCommandsInRoom, AParticipantsMinHidesTheMainWindowBehindATrayIconWhic
     EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(mainWindow) != FALSE; }, Scaled(20000)));
     EXPECT_TRUE(WaitUntil([&] { return !ShellHasTrayIconOf(player_.Id()); }, Scaled(20000)));
     EXPECT_FALSE(IsWindowVisible(ccoms));
+}
+
+// The visible message boxes of the process with this caption.
+std::vector<HWND> MessageBoxesOf(DWORD processId, const wchar_t* caption) {
+    struct Search {
+        DWORD processId;
+        const wchar_t* caption;
+        std::vector<HWND> found;
+    } search{processId, caption, {}};
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(data);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            wchar_t className[16]{};
+            GetClassNameW(window, className, 16);
+            if (owner == s.processId && IsWindowVisible(window) && std::wstring(className) == L"#32770" &&
+                WindowText(window) == s.caption) {
+                s.found.push_back(window);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+TEST_F(ChatCommandsInRoom, AParticipantsBoxIsTheMainWindowsAndTheRoomOpensOneAtATime) {
+    const HWND mainWindow = StartRosaBesideTheRoom();
+    ASSERT_NE(mainWindow, nullptr);
+    // "Ccoms" stays the player's active window.
+    PressButton(MainWindowButton(mainWindow, L"Ccoms"));
+    const HWND ccoms = WaitForTopWindow({.processId = player_.Id(), .caption = L"Ccoms"});
+    ASSERT_NE(ccoms, nullptr) << "\"Ccoms\" did not open";
+    PressButton(FindDescendant(ccoms, L"Button", L"Enable Ccoms"));
+    WaitForRoomToShow("Ccoms Enabled");
+
+    // "Next" on the empty playlist.
+    ASSERT_TRUE(SayAsParticipant(L"Next"));
+    const HWND box =
+        WaitForTopWindow({.processId = player_.Id(), .className = L"#32770", .caption = L"Error"});
+    ASSERT_NE(box, nullptr) << "no \"No files found.\" box";
+    EXPECT_NE(FindDescendant(box, L"", L"No files found."), nullptr);
+    EXPECT_EQ(GetWindow(box, GW_OWNER), mainWindow);
+    EXPECT_FALSE(IsWindowEnabled(mainWindow)) << "the box holds the main window";
+
+    // The room goes on meanwhile; its "Next" opens no second box.
+    const std::string info = ToAnsi(L"Current User: Rosa");
+    const auto infos = [&] {
+        const std::vector<std::string> messages = RoomMessages(ReadHistory());
+        return std::count_if(messages.begin(), messages.end(),
+                             [&](const std::string& m) { return m.find(info) != std::string::npos; });
+    };
+    ASSERT_TRUE(SayAsParticipant(L"Info"));
+    EXPECT_TRUE(WaitUntil([&] { return infos() == 1; }, Scaled(20000))) << "no answer while the box is open";
+    ASSERT_TRUE(SayAsParticipant(L"Next"));
+    Sleep(Scaled(1500));  // a few ticks, so that the next line does not hide this one
+    ASSERT_TRUE(SayAsParticipant(L"Info"));
+    EXPECT_TRUE(WaitUntil([&] { return infos() == 2; }, Scaled(20000)));
+    EXPECT_EQ(MessageBoxesOf(player_.Id(), L"Error").size(), 1u);
+
+    ASSERT_TRUE(PressButtonIn(box, L"OK"));
+    EXPECT_TRUE(WaitUntilGone(box));
+    Sleep(Scaled(1000));
+    EXPECT_TRUE(MessageBoxesOf(player_.Id(), L"Error").empty()) << "another box waited behind the first";
+    EXPECT_TRUE(IsWindowEnabled(mainWindow));
 }
 
 // "Audible": plays sound, so it is left out where the programs run under an emulator.

@@ -16,17 +16,18 @@ class FakeDialogs : public Dialogs {
         Text text;  // the message or the prompt
         Text title;
         MessageIcon icon = MessageIcon::None;
+        const Form* owner = nullptr;
     };
 
-    void ShowMessage(const Text& text, const Text& title, MessageIcon icon) override {
-        shown.push_back({Shown::Kind::Message, text, title, icon});
+    void ShowMessage(const Form* owner, const Text& text, const Text& title, MessageIcon icon) override {
+        shown.push_back({Shown::Kind::Message, text, title, icon, owner});
         if (whileMessageShown) {
             whileMessageShown();
         }
     }
     // Answers from the queue; an empty queue answers like Cancel.
-    std::optional<Text> AskText(const Text& prompt, const Text& title) override {
-        shown.push_back({Shown::Kind::Input, prompt, title, MessageIcon::None});
+    std::optional<Text> AskText(const Form* owner, const Text& prompt, const Text& title) override {
+        shown.push_back({Shown::Kind::Input, prompt, title, MessageIcon::None, owner});
         if (answers.empty()) {
             return std::nullopt;
         }
@@ -36,8 +37,8 @@ class FakeDialogs : public Dialogs {
     }
 
     // Answers with the next queued choice; an empty queue answers like Cancel.
-    OpenFileChoice AskOpenFile(const OpenFileRequest& request) override {
-        shown.push_back({Shown::Kind::OpenFile, request.filter, request.title, MessageIcon::None});
+    OpenFileChoice AskOpenFile(const Form* owner, const OpenFileRequest& request) override {
+        shown.push_back({Shown::Kind::OpenFile, request.filter, request.title, MessageIcon::None, owner});
         openRequests.push_back(request);
         if (openChoices.empty()) {
             return {};

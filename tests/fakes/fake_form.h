@@ -17,9 +17,10 @@
 
 namespace orv::testing {
 
-// The window and name of a fake control, for the colour log.
+// The window and name of a fake control, for the colour log; where its window notes added list entries.
 struct FakeControlPath {
     std::string path;
+    FakeEventList* const* entryEvents = nullptr;
 };
 
 template <typename Interface>
@@ -66,7 +67,13 @@ class FakeFormList : public FakeControl<Interface> {
     Text Item(int index) const override { return list.Item(index); }
     int ListIndex() const override { return list.ListIndex(); }
     bool SetListIndex(int index) override { return list.SetListIndex(index); }
-    void AddItem(const Text& text) override { list.AddItem(text); }
+    void AddItem(const Text& text) override {
+        if (this->entryEvents != nullptr && *this->entryEvents != nullptr) {
+            (*this->entryEvents)
+                ->push_back("add " + this->path + " " + std::string(text.begin(), text.end()));
+        }
+        list.AddItem(text);
+    }
     void RemoveItem(int index) override { list.RemoveItem(index); }
     void Clear() override { list.Clear(); }
 
@@ -115,7 +122,9 @@ class FakeForm : public Form {
         : backColour(layout.back), name_(layout.name), living_(living) {
         for (const ControlSpec& control : layout.controls) {
             std::unique_ptr<FormControl> made = Make(control);
-            dynamic_cast<FakeControlPath&>(*made).path = name_ + "." + control.name;
+            auto& controlPath = dynamic_cast<FakeControlPath&>(*made);
+            controlPath.path = name_ + "." + control.name;
+            controlPath.entryEvents = &entryEvents;
             AddControl(control.name, std::move(made));
         }
         if (living_ != nullptr) {
@@ -246,6 +255,8 @@ class FakeForm : public Form {
     bool exists = true;
     // When set, each Hide is noted there as "hide <name>".
     FakeEventList* events = nullptr;
+    // When set, each entry added to its lists is noted there as "add <name>.<list> <entry>".
+    FakeEventList* entryEvents = nullptr;
     int shows = 0;
     // Times a visible window was brought to the front.
     int frontings = 0;

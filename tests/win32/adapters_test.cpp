@@ -11,6 +11,7 @@
 #include "platform/win32/unique_handles.h"
 #include "platform/win32/win32_dialogs.h"
 #include "platform/win32/win32_files.h"
+#include "platform/win32/win32_form.h"
 #include "platform/win32/win32_text_box.h"
 #include "platform/win32/win32_ui_timer.h"
 #include "win32/ui_test_support.h"
@@ -154,6 +155,7 @@ struct MessageBoxSeen {
     bool found = false;
     std::wstring text;
     bool icon = false;
+    HWND owner = nullptr;
 };
 
 struct BoxSearch {
@@ -171,7 +173,7 @@ BOOL CALLBACK TakeVisibleBoxWithTitle(HWND window, LPARAM lParam) {
 }
 
 MessageBoxSeen Inspect(HWND box) {
-    MessageBoxSeen seen{.found = true};
+    MessageBoxSeen seen{.found = true, .owner = GetWindow(box, GW_OWNER)};
     for (HWND child : testing::ChildrenInZOrder(box)) {
         if (testing::ClassOf(child) != L"Static" || !IsWindowVisible(child)) {
             continue;
@@ -187,7 +189,8 @@ MessageBoxSeen Inspect(HWND box) {
 
 // Shows the box and answers it as a person would. Only a box of this thread that shows this text counts:
 // under Wine an earlier box with the same title can linger while it is being hidden.
-MessageBoxSeen ShowAndAnswer(const Text& text, const Text& title, MessageIcon icon) {
+MessageBoxSeen ShowAndAnswer(const Text& text, const Text& title, MessageIcon icon,
+                             const Form* owner = nullptr) {
     const DWORD uiThread = GetCurrentThreadId();
     std::atomic<bool> returned{false};
     MessageBoxSeen seen;
@@ -209,7 +212,7 @@ MessageBoxSeen ShowAndAnswer(const Text& text, const Text& title, MessageIcon ic
             testing::CloseWindowsOfThread(uiThread);
         }
     });
-    Win32Dialogs().ShowMessage(text, title, icon);
+    Win32Dialogs().ShowMessage(owner, text, title, icon);
     returned = true;
     person.join();
     return seen;
@@ -225,6 +228,18 @@ TEST(MessageBoxes, ShowsTheTextUnderTheTitleWithAnIconOnlyWhenAsked) {
     EXPECT_TRUE(warned.found);
     EXPECT_EQ(warned.text, L"No file selected!");
     EXPECT_TRUE(warned.icon);
+}
+
+TEST(MessageBoxes, AreOwnedByTheWindowTheyBelongToNotTheActiveOne) {
+    Win32FormFactory forms;
+    const auto owner = forms.Create(WindowSpec{.name = "frmOwner", .caption = L"Owner"}, nullptr);
+    const auto active = forms.Create(WindowSpec{.name = "frmActive", .caption = L"Active"}, nullptr);
+    owner->Show();
+    active->Show();
+    SetActiveWindow(Win32Form::Of(active.get())->Window().Handle());
+    EXPECT_EQ(ShowAndAnswer(L"Owned", L"Error", MessageIcon::None, owner.get()).owner,
+              Win32Form::Of(owner.get())->Window().Handle());
+    EXPECT_EQ(ShowAndAnswer(L"Alone", L"Error", MessageIcon::None).owner, nullptr);
 }
 
 }  // namespace

@@ -70,7 +70,7 @@ void Press(HWND box, const wchar_t* caption) {
 TEST(InputBox, OkYieldsTheTypedTextExactly) {
     Win32Dialogs dialogs;
     BoxSeen seen;
-    const auto answer = AskWhile([&] { return dialogs.AskText(L"UserName", L"UserName"); },
+    const auto answer = AskWhile([&] { return dialogs.AskText(nullptr, L"UserName", L"UserName"); },
                                  [](HWND box, BoxSeen&) {
                                      Type(box, L"  Orv \u00BB <b>\u4E2D</b> ");
                                      Press(box, L"OK");
@@ -85,7 +85,7 @@ TEST(InputBox, OkYieldsTheTypedTextExactly) {
 TEST(InputBox, OkWithNothingTypedYieldsEmptyTextNotNothing) {
     Win32Dialogs dialogs;
     BoxSeen seen;
-    const auto answer = AskWhile([&] { return dialogs.AskText(L"Prompt", L"Empty answer"); },
+    const auto answer = AskWhile([&] { return dialogs.AskText(nullptr, L"Prompt", L"Empty answer"); },
                                  [](HWND box, BoxSeen&) { Press(box, L"OK"); }, L"Empty answer", seen);
     ASSERT_TRUE(answer.has_value());
     EXPECT_EQ(*answer, L"");
@@ -94,7 +94,7 @@ TEST(InputBox, OkWithNothingTypedYieldsEmptyTextNotNothing) {
 TEST(InputBox, CancelAndTheCloseBoxYieldNothingWhateverWasTyped) {
     Win32Dialogs dialogs;
     BoxSeen seen;
-    EXPECT_EQ(AskWhile([&] { return dialogs.AskText(L"Prompt", L"Cancelled"); },
+    EXPECT_EQ(AskWhile([&] { return dialogs.AskText(nullptr, L"Prompt", L"Cancelled"); },
                        [](HWND box, BoxSeen&) {
                            Type(box, L"typed");
                            Press(box, L"Cancel");
@@ -104,7 +104,7 @@ TEST(InputBox, CancelAndTheCloseBoxYieldNothingWhateverWasTyped) {
     EXPECT_TRUE(seen.found);
 
     BoxSeen closed;
-    EXPECT_EQ(AskWhile([&] { return dialogs.AskText(L"Prompt", L"Closed"); },
+    EXPECT_EQ(AskWhile([&] { return dialogs.AskText(nullptr, L"Prompt", L"Closed"); },
                        [](HWND box, BoxSeen&) {
                            Type(box, L"typed");
                            PostMessageW(box, WM_CLOSE, 0, 0);
@@ -134,7 +134,7 @@ TEST(InputBox, TheOwnerIsDisabledWhileTheBoxIsUpAndEnabledAfter) {
 TEST(InputBox, IsGoneWhenItHasAnswered) {
     Win32Dialogs dialogs;
     BoxSeen seen;
-    AskWhile([&] { return dialogs.AskText(L"Prompt", L"Gone after"); },
+    AskWhile([&] { return dialogs.AskText(nullptr, L"Prompt", L"Gone after"); },
              [](HWND box, BoxSeen&) { Press(box, L"OK"); }, L"Gone after", seen);
     EXPECT_EQ(FindWindowW(nullptr, L"Gone after"), nullptr);
 }

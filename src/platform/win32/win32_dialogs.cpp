@@ -7,19 +7,29 @@
 #include <algorithm>
 
 #include "platform/win32/input_box.h"
+#include "platform/win32/win32_form.h"
 
 namespace orv::win32 {
 
-void Win32Dialogs::ShowMessage(const Text& text, const Text& title, MessageIcon icon) {
+namespace {
+
+HWND OwnerWindow(const Form* owner) {
+    const Win32Form* form = Win32Form::Of(owner);
+    return form != nullptr ? form->Window().Handle() : nullptr;
+}
+
+}  // namespace
+
+void Win32Dialogs::ShowMessage(const Form* owner, const Text& text, const Text& title, MessageIcon icon) {
     const UINT iconFlag = icon == MessageIcon::Exclamation ? MB_ICONEXCLAMATION : 0;
-    MessageBoxW(GetActiveWindow(), text.c_str(), title.c_str(), MB_OK | iconFlag);
+    MessageBoxW(OwnerWindow(owner), text.c_str(), title.c_str(), MB_OK | iconFlag);
 }
 
-std::optional<Text> Win32Dialogs::AskText(const Text& prompt, const Text& title) {
-    return RunInputBox(GetActiveWindow(), prompt, title);
+std::optional<Text> Win32Dialogs::AskText(const Form* owner, const Text& prompt, const Text& title) {
+    return RunInputBox(OwnerWindow(owner), prompt, title);
 }
 
-OpenFileChoice Win32Dialogs::AskOpenFile(const OpenFileRequest& request) {
+OpenFileChoice Win32Dialogs::AskOpenFile(const Form* owner, const OpenFileRequest& request) {
     // "label|pattern|label|pattern" becomes the dialog's NUL-separated pairs, ended by two NULs.
     Text filter = request.filter;
     std::replace(filter.begin(), filter.end(), L'|', L'\0');
@@ -28,7 +38,7 @@ OpenFileChoice Win32Dialogs::AskOpenFile(const OpenFileRequest& request) {
     Text fileTitle(MAX_PATH, L'\0');
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof(dialog);
-    dialog.hwndOwner = GetActiveWindow();
+    dialog.hwndOwner = OwnerWindow(owner);
     dialog.lpstrFilter = filter.c_str();
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = fileName.data();
