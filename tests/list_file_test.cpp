@@ -11,6 +11,7 @@
 #include "fakes/fake_dialogs.h"
 #include "fakes/fake_files.h"
 #include "fakes/fake_folders.h"
+#include "fakes/fake_form.h"
 #include "playlist/list_file_format.h"
 #include "playlist/playlist_files.h"
 
@@ -49,7 +50,8 @@ class LoadingAList : public ::testing::Test {
     testing::FakeFiles files;
     testing::FakeFolders folders;
     testing::FakeCodePage codePage;
-    PlaylistFiles playlistFiles{List1, dialogs, files, folders, codePage};
+    testing::FakeForm frmJubo{WindowSpec{.name = "frmJubo"}};
+    PlaylistFiles playlistFiles{List1, dialogs, frmJubo, files, folders, codePage};
 };
 
 TEST_F(LoadingAList, EntriesReadBeforeAFailureStayInThePlaylist) {
@@ -166,7 +168,8 @@ TEST(PlaylistFiles, AFailedConversionSavesNothingAndLoadsNothingAndSaysSo) {
     testing::FakeFiles files;
     testing::FakeFolders folders;
     const RefusedCodePage codePage;
-    PlaylistFiles playlistFiles{List1, dialogs, files, folders, codePage};
+    const testing::FakeForm frmJubo{WindowSpec{.name = "frmJubo"}};
+    PlaylistFiles playlistFiles{List1, dialogs, frmJubo, files, folders, codePage};
     dialogs.answers = {Text(L"mix")};
     playlistFiles.Save();
     EXPECT_TRUE(files.contents.empty());
