@@ -232,8 +232,8 @@ TEST(MessageBoxes, ShowsTheTextUnderTheTitleWithAnIconOnlyWhenAsked) {
 
 TEST(MessageBoxes, AreOwnedByTheWindowTheyBelongToNotTheActiveOne) {
     Win32FormFactory forms;
-    const auto owner = forms.Create(WindowSpec{.name = "frmOwner", .caption = L"Owner"}, nullptr);
-    const auto active = forms.Create(WindowSpec{.name = "frmActive", .caption = L"Active"}, nullptr);
+    const auto owner = forms.Create(WindowSpec{.name = "frmOwner", .caption = L"Owner"});
+    const auto active = forms.Create(WindowSpec{.name = "frmActive", .caption = L"Active"});
     owner->Show();
     active->Show();
     SetActiveWindow(Win32Form::Of(active.get())->Window().Handle());
