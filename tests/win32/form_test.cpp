@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -270,13 +269,6 @@ TEST(Win32Form, EachKindOfControlAndEachWindowEvent) {
         EXPECT_EQ(seam.form->Name(), "frmSeam");
         c.run(seam);
     }
-}
-
-TEST(Win32Form, AWindowThatCannotBeMadeIsNoWindowAtAll) {
-    // No window class takes a name that long.
-    WindowSpec layout = SeamSpec();
-    layout.name = std::string(300, 'n');
-    EXPECT_THROW(Win32FormFactory().Create(layout), std::runtime_error);
 }
 
 }  // namespace
