@@ -98,27 +98,29 @@ TEST_F(ChatCommandsInRoom, AParticipantsMinHidesTheMainWindowBehindATrayIconWhic
     EXPECT_FALSE(IsWindowVisible(ccoms));
 }
 
+struct MessageBoxSearch {
+    DWORD processId;
+    const wchar_t* caption;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectMessageBox(HWND window, LPARAM data) {
+    auto& search = *reinterpret_cast<MessageBoxSearch*>(data);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    wchar_t className[16]{};
+    GetClassNameW(window, className, 16);
+    if (owner == search.processId && IsWindowVisible(window) && std::wstring(className) == L"#32770" &&
+        WindowText(window) == search.caption) {
+        search.found.push_back(window);
+    }
+    return TRUE;
+}
+
 // The visible message boxes of the process with this caption.
 std::vector<HWND> MessageBoxesOf(DWORD processId, const wchar_t* caption) {
-    struct Search {
-        DWORD processId;
-        const wchar_t* caption;
-        std::vector<HWND> found;
-    } search{processId, caption, {}};
-    EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(data);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            wchar_t className[16]{};
-            GetClassNameW(window, className, 16);
-            if (owner == s.processId && IsWindowVisible(window) && std::wstring(className) == L"#32770" &&
-                WindowText(window) == s.caption) {
-                s.found.push_back(window);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    MessageBoxSearch search{processId, caption, {}};
+    EnumWindows(CollectMessageBox, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
