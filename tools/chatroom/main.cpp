@@ -1,7 +1,8 @@
 // The stand-in chat room: a window that stands in for the messenger's chat-room window, with the same window
 // classes and child order, so that the player can be tried and tested without the messenger.
 //   chatroom.exe [--buttons N] [--single-pane] [--stall] [--slow MS] [--lie-length] [--local-name NAME]
-//                [--fixed-time "8:15:02 PM"] [--timeline FILE]
+//                [--fixed-time "8:15:02 PM"] [--timeline FILE] [--history-bytes N] [--change-between-reads]
+//                [--close-on-entry]
 //   chatroom.exe --say NAME TEXT     hands a line of NAME to the running room, then ends (1: no room)
 // Ends with 2 for a command line it does not understand, 3 when the window or the timeline file cannot be
 // made.

@@ -1,6 +1,11 @@
 #include "room_controls.h"
 
+#include <algorithm>
+#include <memory>
+#include <string>
+
 #include "chatroom_protocol.h"
+#include "history_answers.h"
 
 namespace chatroom {
 
@@ -9,6 +14,9 @@ namespace {
 WNDPROC editProcedure = nullptr;
 unsigned slowMilliseconds = 0;
 bool lieAboutLength = false;
+bool closeOnEntry = false;
+std::unique_ptr<HistoryAnswers> historyAnswers;
+HWND historyPane = nullptr;
 // The room's window procedures under way on its thread. InSendMessage alone cannot tell: it stays true for
 // everything the room does while it handles another program's message.
 int proceduresUnderWay = 0;
@@ -33,15 +41,66 @@ bool IsMessengerMessage(UINT message) {
     }
 }
 
+// The text the edit control holds.
+std::wstring EditText(HWND pane) {
+    std::wstring text(static_cast<std::size_t>(CallWindowProcW(editProcedure, pane, WM_GETTEXTLENGTH, 0, 0)),
+                      L'\0');
+    const LRESULT copied = CallWindowProcW(editProcedure, pane, WM_GETTEXT, text.size() + 1,
+                                           reinterpret_cast<LPARAM>(text.data()));
+    text.resize(std::min(text.size(), static_cast<std::size_t>(copied < 0 ? 0 : copied)));
+    return text;
+}
+
+// WM_GETTEXT's answer: as much of the text as the buffer holds before its terminating zero, NULs and all.
+LRESULT CopyIntoBuffer(const std::wstring& text, WPARAM bufferSize, LPARAM buffer) {
+    if (bufferSize == 0 || buffer == 0) {
+        return 0;
+    }
+    auto* characters = reinterpret_cast<wchar_t*>(buffer);
+    const std::size_t copied = std::min(text.size(), static_cast<std::size_t>(bufferSize) - 1);
+    std::copy_n(text.data(), copied, characters);
+    characters[copied] = L'\0';
+    return static_cast<LRESULT>(copied);
+}
+
+// How the history pane answers another program that reads it; false for any other message, which the edit
+// control handles.
+bool AnswerHistoryRead(HWND pane, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& answer) {
+    if (message == WM_GETTEXTLENGTH) {
+        answer = lieAboutLength ? kLyingLength : static_cast<LRESULT>(historyAnswers->Length(EditText(pane)));
+        return true;
+    }
+    if (message == WM_GETTEXT) {
+        answer = CopyIntoBuffer(historyAnswers->Text(EditText(pane)), wParam, lParam);
+        return true;
+    }
+    if (message == WM_SETTEXT) {
+        historyAnswers->ForgetEarlierConversation();
+    }
+    return false;
+}
+
 // A pane is an edit control that also tells the room when its text was set, so that the room can show the
 // conversation again (an edit control does not report WM_SETTEXT on multi-line panes).
 LRESULT CALLBACK PaneProcedure(HWND pane, UINT message, WPARAM wParam, LPARAM lParam) {
     const RoomMessage handled(pane, message, wParam, lParam);
-    // The room reads its own panes with the true length.
-    if (message == WM_GETTEXTLENGTH && lieAboutLength && handled.FromOtherProgram()) {
-        return kLyingLength;
+    // The room reads its own panes as they are.
+    if (handled.FromOtherProgram()) {
+        LRESULT answer = 0;
+        if (pane == historyPane && historyAnswers &&
+            AnswerHistoryRead(pane, message, wParam, lParam, answer)) {
+            return answer;
+        }
+        if (message == WM_GETTEXTLENGTH && lieAboutLength) {
+            return kLyingLength;
+        }
     }
     const LRESULT result = CallWindowProcW(editProcedure, pane, message, wParam, lParam);
+    if (message == WM_SETTEXT && closeOnEntry && pane != historyPane && handled.FromOtherProgram()) {
+        // In the middle of the other program's send: the text is in, the button not yet pressed.
+        DestroyWindow(GetAncestor(pane, GA_ROOT));
+        return result;
+    }
     if (message == WM_SETTEXT) {
         PostMessageW(GetAncestor(pane, GA_ROOT), kPaneTextChangedMessage, 0, reinterpret_cast<LPARAM>(pane));
     }
@@ -205,6 +264,10 @@ Arrival HowMessageCame(HWND window, UINT message) {
 
 }  // namespace
 
+void SetHistoryPane(HWND pane) {
+    historyPane = pane;
+}
+
 void NoteDispatchedMessage(const MSG* message) {
     dispatchedMessage = message;
 }
@@ -225,6 +288,8 @@ RoomMessage::~RoomMessage() {
 bool RegisterRoomControlClasses(HINSTANCE instance, const RoomOptions& options) {
     slowMilliseconds = options.slowMilliseconds;
     lieAboutLength = options.lieLength;
+    closeOnEntry = options.closeOnEntry;
+    historyAnswers = std::make_unique<HistoryAnswers>(options);
     WNDCLASSEXW pane = {.cbSize = sizeof pane};
     if (!GetClassInfoExW(nullptr, L"EDIT", &pane)) {
         return false;

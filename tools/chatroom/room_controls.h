@@ -12,9 +12,14 @@ namespace chatroom {
 // Posted to the room's top-level window after a pane's text was set (lParam: the pane).
 inline constexpr UINT kPaneTextChangedMessage = WM_APP + 1;
 
-// Registers the three classes, whose windows treat other programs as the options say (--slow, --lie-length);
+// Registers the three classes, whose windows treat other programs as the options say (--slow, --lie-length,
+// --history-bytes, --change-between-reads, --close-on-entry);
 // false when one of them cannot be registered.
 bool RegisterRoomControlClasses(HINSTANCE instance, const RoomOptions& options);
+
+// The pane whose reads by other programs the room answers itself (history_answers.h): the history pane, set
+// again whenever the room makes its windows anew. Every other pane is an entry pane.
+void SetHistoryPane(HWND pane);
 
 // The message loop tells which queued message it is dispatching (nullptr once it is done), so that a window
 // procedure can tell a posted message from the room's own call.

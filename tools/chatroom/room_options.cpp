@@ -11,19 +11,25 @@ std::optional<int> ParseButtonCount(const std::wstring& text) {
     return text[0] - L'0';
 }
 
-std::optional<unsigned> ParseMilliseconds(const std::wstring& text) {
-    constexpr unsigned kLongest = 60000;
-    if (text.empty() || text.size() > 5) {
+// A decimal number from 0 to `largest`, in at most `digits` digits.
+std::optional<std::size_t> ParseNumber(const std::wstring& text, std::size_t digits, std::size_t largest) {
+    if (text.empty() || text.size() > digits) {
         return std::nullopt;
     }
-    unsigned value = 0;
+    std::size_t value = 0;
     for (const wchar_t c : text) {
         if (c < L'0' || c > L'9') {
             return std::nullopt;
         }
-        value = value * 10 + static_cast<unsigned>(c - L'0');
+        value = value * 10 + static_cast<std::size_t>(c - L'0');
     }
-    return value <= kLongest ? std::optional<unsigned>(value) : std::nullopt;
+    return value <= largest ? std::optional<std::size_t>(value) : std::nullopt;
+}
+
+std::optional<unsigned> ParseMilliseconds(const std::wstring& text) {
+    constexpr std::size_t kLongest = 60000;
+    const std::optional<std::size_t> value = ParseNumber(text, 5, kLongest);
+    return value ? std::optional<unsigned>(static_cast<unsigned>(*value)) : std::nullopt;
 }
 
 }  // namespace
@@ -39,6 +45,17 @@ std::optional<RoomOptions> ParseRoomOptions(const std::vector<std::wstring>& arg
             options.stall = true;
         } else if (option == L"--lie-length") {
             options.lieLength = true;
+        } else if (option == L"--change-between-reads") {
+            options.changeBetweenReads = true;
+        } else if (option == L"--close-on-entry") {
+            options.closeOnEntry = true;
+        } else if (option == L"--history-bytes" && valuesLeft >= 1) {
+            constexpr std::size_t kLargestHistory = std::size_t{64} * 1024 * 1024;
+            const std::optional<std::size_t> bytes = ParseNumber(arguments[++i], 8, kLargestHistory);
+            if (!bytes) {
+                return std::nullopt;
+            }
+            options.historyBytes = *bytes;
         } else if (option == L"--slow" && valuesLeft >= 1) {
             const std::optional<unsigned> milliseconds = ParseMilliseconds(arguments[++i]);
             if (!milliseconds) {

@@ -1,5 +1,6 @@
 #pragma once
 // The stand-in chat room's command line.
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,6 +15,15 @@ struct RoomOptions {
     // out of a pane, pressing a button, closing) only after MS milliseconds.
     unsigned slowMilliseconds = 0;
     bool lieLength = false;  // --lie-length: panes answer other programs' WM_GETTEXTLENGTH with 2^31 - 1
+    // --history-bytes N: other programs read about N bytes of earlier conversation before the room's own
+    // lines.
+    std::size_t historyBytes = 0;
+    // --change-between-reads: two in three of another program's WM_GETTEXT of the history pane get another
+    // text than its WM_GETTEXTLENGTH measured (see history_answers.h).
+    bool changeBetweenReads = false;
+    // --close-on-entry: the room closes its window as soon as another program has put text into the entry
+    // pane, before any button of it can be pressed.
+    bool closeOnEntry = false;
     std::wstring localName = L"Me";         // --local-name NAME
     std::optional<std::wstring> fixedTime;  // --fixed-time "8:15:02 PM": every line carries this time
     // --timeline FILE: every message from outside on the room's windows is written to FILE as it comes.
@@ -24,7 +34,8 @@ struct RoomOptions {
 };
 
 // Reads the arguments after the program name; nullopt when they make no sense (unknown option, missing value,
-// a button count outside 0 to 5, a --slow time that is not a number of milliseconds up to a minute).
+// a button count outside 0 to 5, a --slow time that is not a number of milliseconds up to a minute, a
+// --history-bytes count that is not a number up to 64 MiB).
 std::optional<RoomOptions> ParseRoomOptions(const std::vector<std::wstring>& arguments);
 
 }  // namespace chatroom

@@ -1,6 +1,7 @@
 #include "room_window.h"
 
 #include "chatroom_protocol.h"
+#include "history_answers.h"
 #include "room_clock.h"
 #include "room_controls.h"
 #include "room_timeline.h"
@@ -26,6 +27,8 @@ enum ControlId : int {
 constexpr const wchar_t* kButtonCaptions[5] = {L"Warn", L"Block", L"Info", L"Invite", L"Send"};
 
 constexpr UINT kStallMessage = WM_APP + 2;
+// The room's exit code when its window cannot be made again.
+constexpr int kRecreateFailed = 3;
 // Long enough for any test of a room that does not answer; the room answers again afterwards.
 constexpr DWORD kStallMilliseconds = 10 * 60 * 1000;
 
@@ -140,14 +143,23 @@ LRESULT RoomWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             Stall();
             return 0;
         case WM_DESTROY:
-            PostQuitMessage(0);
+            if (!recreating_) {
+                PostQuitMessage(0);
+            }
             return 0;
         default:
+            if (message == kRecreateWindowMessage) {
+                Recreate();
+                return 0;
+            }
             return DefWindowProcW(window_, message, wParam, lParam);
     }
 }
 
 void RoomWindow::CreateChildren() {
+    if (boldFont_ != nullptr) {
+        DeleteObject(boldFont_);
+    }
     LOGFONTW bold = {};
     GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof bold, &bold);
     bold.lfWeight = FW_BOLD;
@@ -176,6 +188,7 @@ void RoomWindow::CreateChildren() {
                                        kFirstButtonId + i, instance_));
     }
     NameWindowsForTimeline();
+    SetHistoryPane(historyPane_);
     sayLabel_ =
         CreateChild(L"STATIC", L"Say as:", WS_VISIBLE | SS_CENTERIMAGE, window_, kSayLabelId, instance_);
     sayName_ = CreateChild(L"EDIT", L"Somebody", WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, window_,
@@ -249,8 +262,26 @@ void RoomWindow::Stall() {
     SetWindowTextW(window_, kRoomCaption);
 }
 
+void RoomWindow::Recreate() {
+    const std::wstring conversation = TextOf(historyPane_);
+    recreating_ = true;
+    DestroyWindow(window_);
+    recreating_ = false;
+    entryHolder_ = entryPane_ = nullptr;
+    buttons_.clear();
+    shownLines_.clear();
+    window_ = CreateWindowExW(0, kRoomClassName, kRoomCaption, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                              CW_USEDEFAULT, CW_USEDEFAULT, 560, 460, nullptr, nullptr, instance_, this);
+    if (window_ == nullptr) {
+        PostQuitMessage(kRecreateFailed);
+        return;
+    }
+    SetWindowTextW(historyPane_, conversation.c_str());
+    ShowWindow(window_, SW_SHOWNOACTIVATE);
+}
+
 void RoomWindow::AppendLine(const std::wstring& name, const wchar_t* colour, const std::wstring& message) {
-    const std::wstring line = ChatLineHtml(TimeOfNewLine(), name, colour, message);
+    const std::wstring line = ChatLineHtml(TimeOfNewLine(), name, colour, KeepNuls(message));
     SetWindowTextW(historyPane_, AppendChatLine(TextOf(historyPane_), line).c_str());
 }
 

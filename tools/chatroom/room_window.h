@@ -32,6 +32,8 @@ class RoomWindow {
     void OnCommand(int id);
     bool OnCopyData(const COPYDATASTRUCT& data);
     void Stall();
+    // Destroys the window and makes it again, with the conversation it had.
+    void Recreate();
 
     void AppendLine(const std::wstring& name, const wchar_t* colour, const std::wstring& message);
     void PostEntryAsLocalLine();
@@ -56,6 +58,7 @@ class RoomWindow {
     HWND sayButton_ = nullptr;
     HFONT boldFont_ = nullptr;
     std::vector<ShownLine> shownLines_;
+    bool recreating_ = false;
 };
 
 }  // namespace chatroom
