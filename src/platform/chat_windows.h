@@ -31,8 +31,8 @@ class ChatWindows {
 
     // WM_GETTEXTLENGTH; 0 when the window is missing or does not answer.
     virtual std::size_t GetTextLength(WindowHandle window) = 0;
-    // WM_GETTEXT with a buffer of bufferSize characters (blank-filled); returns what the buffer holds
-    // before its terminating zero, at most bufferSize - 1 bytes.
+    // WM_GETTEXT with a buffer of bufferSize characters (blank-filled); returns as many bytes as the window
+    // answers that it wrote, NULs included, at most bufferSize - 1.
     virtual AnsiText GetText(WindowHandle window, std::size_t bufferSize) = 0;
     // WM_CLOSE, wParam 0.
     virtual void Close(WindowHandle window) = 0;

@@ -148,6 +148,20 @@ TEST_F(ChatScannerTest, ReportsNothingFromAPaneThatClaimsAnEndlessText) {
     EXPECT_TRUE(reports_.empty());
 }
 
+// A pane's text may hold NULs (the stand-in room hands them out as a messenger could): the text goes on
+// after them.
+TEST_F(ChatScannerTest, ReportsALineWithANulWholeAndTheLinesAfterIt) {
+    ASSERT_NE(StartRoom(), nullptr);
+    scanner_.aimchatscan_on();
+    const std::wstring withNul(L"a\0b", 3);
+    ASSERT_TRUE(Say(L"Somebody", withNul));
+    ASSERT_TRUE(PumpUntilReports(1));
+    EXPECT_EQ(reports_[0].message, withNul);
+    ASSERT_TRUE(Say(L"Somebody", L"p?"));
+    ASSERT_TRUE(PumpUntilReports(2));
+    EXPECT_EQ(reports_[1].message, L"p?");
+}
+
 TEST_F(ChatScannerTest, IgnoresTheLocalUsersBlueLines) {
     ASSERT_NE(StartRoom(), nullptr);
     scanner_.aimchatscan_on();

@@ -107,13 +107,14 @@ AnsiText Win32ChatWindows::GetText(WindowHandle window, std::size_t bufferSize) 
         return {};
     }
     AnsiText buffer(bufferSize, ' ');
-    std::intptr_t ignored = 0;
-    if (!Send(window, WM_GETTEXT, bufferSize, reinterpret_cast<std::intptr_t>(buffer.data()), ignored)) {
+    std::intptr_t copied = 0;
+    if (!Send(window, WM_GETTEXT, bufferSize, reinterpret_cast<std::intptr_t>(buffer.data()), copied)) {
         return {};
     }
-    // What the window wrote ends at its zero; a window that wrote nothing leaves the blanks.
-    const std::size_t end = buffer.find('\0');
-    buffer.resize(end == AnsiText::npos ? bufferSize - 1 : std::min(end, bufferSize - 1));
+    // The answer is the count of characters the window wrote. A text may hold NULs of its own: the first zero
+    // is not its end, or every line after a NUL would stay unread.
+    const std::size_t length = copied <= 0 ? 0 : static_cast<std::size_t>(copied);
+    buffer.resize(std::min(length, bufferSize - 1));
     return buffer;
 }
 
