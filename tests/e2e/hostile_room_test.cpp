@@ -106,33 +106,33 @@ class HostileRoom : public PlayerBesideRoom, public ::testing::WithParamInterfac
         ASSERT_NO_FATAL_FAILURE(StartRoom());
     }
 
-    // The room's window, and every child of it, is destroyed and made again, many times over a few ticks.
+    // The room's window, and every child of it, is destroyed and made again, a dozen times over a few ticks:
+    // every other time in the middle of one of the player's reads (between the pane's length and its text).
     void AWindowRemadeWhileTheScannerRuns() {
-        constexpr int kTimes = 24;
+        constexpr int kTimes = 12;
+        const HWND first = FindChatRoom();
         for (int i = 1; i <= kTimes; ++i) {
             const HWND room = FindChatRoom();
-            ASSERT_NE(room, nullptr) << "no chat room after " << i << " re-creations";
-            roomWindow_ = room;
-            if (i % 6 == 0) {
-                // The window may be gone by the time the line reaches it: said again to the new one.
-                EXPECT_TRUE(WaitUntil(
-                    [&] {
-                        roomWindow_ = FindChatRoom();
-                        return SayAsParticipant(L"said while the window is made anew " + std::to_wstring(i));
-                    },
-                    kWindowTimeoutMs));
-                ExpectThePlayerAnswers("while the room is remade");
-            }
+            ASSERT_NE(room, nullptr) << "no chat room after " << i - 1 << " re-creations";
+            const bool duringARead = i % 2 == 1;
             DWORD_PTR ignored = 0;
-            SendMessageTimeoutW(room, chatroom::kRecreateWindowMessage, 0, 0, SMTO_ABORTIFHUNG, Scaled(10000),
-                                &ignored);
-            Sleep(120);
+            SendMessageTimeoutW(room, chatroom::kRecreateWindowMessage,
+                                duringARead ? chatroom::kRecreateAtNextRead : 0, 0, SMTO_ABORTIFHUNG,
+                                Scaled(10000), &ignored);
+            // Between the old window and the new one there is none.
+            EXPECT_TRUE(WaitUntil([&] { return FindChatRoom() != room && FindChatRoom() != nullptr; },
+                                  kWindowTimeoutMs))
+                << "the player did not read the pane";
+            if (i % 4 == 0) {
+                roomWindow_ = FindChatRoom();
+                EXPECT_TRUE(SayAsParticipant(L"said while the window is made anew " + std::to_wstring(i)));
+                ExpectThePlayerAnswers("while the room is made anew");
+            }
         }
-        const HWND first = roomWindow_;
         roomWindow_ = FindChatRoom();
         ASSERT_NE(roomWindow_, nullptr);
-        EXPECT_NE(roomWindow_, first) << "the window was not made anew";
-        EXPECT_NE(ReadHistory().find("said while the window is made anew 6"), std::string::npos)
+        EXPECT_NE(roomWindow_, first);
+        EXPECT_NE(ReadHistory().find("said while the window is made anew 4"), std::string::npos)
             << "the conversation was lost on the way";
     }
 

@@ -20,9 +20,11 @@
 // kPressCountMessage, sent to one of the room's "_oscar_iconbtn" buttons (wParam 0, lParam 0), answers how
 // many times that button has been pressed in one of these two ways.
 //
-// kRecreateWindowMessage, posted or sent to the room's top-level window (wParam 0, lParam 0): the room
-// destroys its window with all its children and makes them again, as a messenger that reopens its chat-room
-// window; the conversation is kept, every handle is new.
+// kRecreateWindowMessage, posted or sent to the room's top-level window (lParam 0): the room destroys its
+// window with all its children and makes them again, as a messenger that reopens its chat-room window; the
+// conversation is kept, every handle is new. wParam 0: at once. kRecreateAtNextRead: in the middle of the
+// next read of the conversation by another program, just after the history pane has answered its
+// WM_GETTEXTLENGTH, so that the WM_GETTEXT that follows finds the pane gone.
 //
 // A NUL in a message (WM_COPYDATA above can carry one) is kept in the conversation: the history pane gives it
 // to other programs that read the pane (WM_GETTEXT) as a NUL, and the room's view shows it as U+2400.
@@ -59,6 +61,7 @@ inline constexpr wchar_t kStalledCaptionSuffix[] = L" - stalled";
 inline constexpr ULONG_PTR kSayAsCopyDataCode = 0x4F4A5301;  // "OJS" + 1
 inline constexpr UINT kPressCountMessage = WM_APP + 0x51;
 inline constexpr UINT kRecreateWindowMessage = WM_APP + 0x52;
+inline constexpr WPARAM kRecreateAtNextRead = 1;
 
 // The name colours the room writes into its conversation.
 inline constexpr wchar_t kOtherPeopleColour[] = L"#ff0000";

@@ -17,6 +17,7 @@ bool lieAboutLength = false;
 bool closeOnEntry = false;
 std::unique_ptr<HistoryAnswers> historyAnswers;
 HWND historyPane = nullptr;
+bool recreateAtNextRead = false;
 // The room's window procedures under way on its thread. InSendMessage alone cannot tell: it stays true for
 // everything the room does while it handles another program's message.
 int proceduresUnderWay = 0;
@@ -68,6 +69,11 @@ LRESULT CopyIntoBuffer(const std::wstring& text, WPARAM bufferSize, LPARAM buffe
 bool AnswerHistoryRead(HWND pane, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& answer) {
     if (message == WM_GETTEXTLENGTH) {
         answer = lieAboutLength ? kLyingLength : static_cast<LRESULT>(historyAnswers->Length(EditText(pane)));
+        if (recreateAtNextRead) {
+            recreateAtNextRead = false;
+            // The pane is destroyed here; nothing of it is touched afterwards.
+            SendMessageW(GetAncestor(pane, GA_ROOT), kRecreateWindowMessage, 0, 0);
+        }
         return true;
     }
     if (message == WM_GETTEXT) {
@@ -266,6 +272,10 @@ Arrival HowMessageCame(HWND window, UINT message) {
 
 void SetHistoryPane(HWND pane) {
     historyPane = pane;
+}
+
+void RecreateRoomAtNextRead() {
+    recreateAtNextRead = true;
 }
 
 void NoteDispatchedMessage(const MSG* message) {

@@ -20,6 +20,9 @@ bool RegisterRoomControlClasses(HINSTANCE instance, const RoomOptions& options);
 // The pane whose reads by other programs the room answers itself (history_answers.h): the history pane, set
 // again whenever the room makes its windows anew. Every other pane is an entry pane.
 void SetHistoryPane(HWND pane);
+// The next time another program asks the history pane for its length, the pane answers and has the room
+// make its windows anew (kRecreateWindowMessage, sent to the room) before the answer goes back.
+void RecreateRoomAtNextRead();
 
 // The message loop tells which queued message it is dispatching (nullptr once it is done), so that a window
 // procedure can tell a posted message from the room's own call.

@@ -148,6 +148,10 @@ LRESULT RoomWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return 0;
         default:
+            if (message == kRecreateWindowMessage && wParam == kRecreateAtNextRead) {
+                RecreateRoomAtNextRead();
+                return 0;
+            }
             if (message == kRecreateWindowMessage) {
                 Recreate();
                 return 0;
