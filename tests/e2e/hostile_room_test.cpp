@@ -102,6 +102,10 @@ class HostileRoom : public PlayerBesideRoom, public ::testing::WithParamInterfac
     void AWindowClosedInTheMiddleOfASend() {
         ASSERT_TRUE(room_.WaitForEnd(kEndTimeoutMs)) << "the room did not close its window";
         EXPECT_EQ(FindChatRoom(), nullptr);
+        // The room took the text and went; no press of the send button reached it.
+        const std::string timeline = ReadFileBytes(folder_.File(L"timeline.txt"));
+        EXPECT_NE(timeline.find("sent entry WM_SETTEXT"), std::string::npos) << timeline;
+        EXPECT_EQ(timeline.find("button5"), std::string::npos) << timeline;
         ExpectThePlayerAnswers("after the room closed in the middle of a send");
         ASSERT_NO_FATAL_FAILURE(StartRoom());
     }
@@ -203,7 +207,8 @@ const HostileRow kRows[] = {
     {"NewestLineOf100000Characters", L"", &HostileRoom::ANewestLineOf100000Characters},
     {"NulsControlsAndUnpairedLessThan", L"", &HostileRoom::NulsControlsAndAnUnpairedLessThan},
     {"PaneChangesBetweenReads", L"--change-between-reads", &HostileRoom::TextThatChangesBetweenTwoReads},
-    {"WindowClosesInTheMiddleOfASend", L"--close-on-entry", &HostileRoom::AWindowClosedInTheMiddleOfASend},
+    {"WindowClosesInTheMiddleOfASend", L"--close-on-entry --timeline timeline.txt",
+     &HostileRoom::AWindowClosedInTheMiddleOfASend},
     {"WindowRemadeWhileScanning", L"", &HostileRoom::AWindowRemadeWhileTheScannerRuns},
 };
 
