@@ -81,14 +81,18 @@ bool RoomWindow::Create(HINSTANCE instance, int show) {
     if (RegisterClassExW(&roomClass) == 0) {
         return false;
     }
-    window_ = CreateWindowExW(0, kRoomClassName, kRoomCaption, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                              CW_USEDEFAULT, CW_USEDEFAULT, 560, 460, nullptr, nullptr, instance, this);
-    if (window_ == nullptr) {
+    if (!MakeWindow()) {
         return false;
     }
     ShowWindow(window_, show);
     UpdateWindow(window_);
     return true;
+}
+
+bool RoomWindow::MakeWindow() {
+    window_ = CreateWindowExW(0, kRoomClassName, kRoomCaption, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                              CW_USEDEFAULT, CW_USEDEFAULT, 560, 460, nullptr, nullptr, instance_, this);
+    return window_ != nullptr;
 }
 
 LRESULT CALLBACK RoomWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -274,9 +278,7 @@ void RoomWindow::Recreate() {
     entryHolder_ = entryPane_ = nullptr;
     buttons_.clear();
     shownLines_.clear();
-    window_ = CreateWindowExW(0, kRoomClassName, kRoomCaption, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                              CW_USEDEFAULT, CW_USEDEFAULT, 560, 460, nullptr, nullptr, instance_, this);
-    if (window_ == nullptr) {
+    if (!MakeWindow()) {
         PostQuitMessage(kRecreateFailed);
         return;
     }

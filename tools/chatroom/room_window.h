@@ -26,6 +26,8 @@ class RoomWindow {
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
+    // The top-level window, whose creation makes its children; false when it cannot be made.
+    bool MakeWindow();
     void CreateChildren();
     void NameWindowsForTimeline();
     void Layout(int width, int height);
