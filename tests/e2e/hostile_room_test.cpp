@@ -4,8 +4,8 @@
 // harm while the player scans, checking on the way that the player still answers its window messages, and
 // then a participant asks "p?": the reply must still come, in the same room or in the one that replaced it.
 //
-// The suite's name begins with "Hostile": under the user-mode emulator (scripts/test) it would take many
-// minutes, and it is left out there.
+// The suite's name begins with "Hostile": under the user-mode emulator (scripts/test) it takes minutes, and
+// it is left out there.
 #include <windows.h>
 
 #include <algorithm>
