@@ -8,6 +8,7 @@
 
 #include "app/program.h"
 #include "platform/exception_barrier.h"
+#include "platform/win32/crash_report.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/win32_chat_windows.h"
 #include "platform/win32/win32_code_page.h"
@@ -42,6 +43,8 @@ int RunMessageLoop() {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    // Before anything else, so that a crash at any later moment leaves its report beside "test.html".
+    orv::win32::InstallCrashReport({.fileStem = L"orvjubo", .program = "Orv Jubo", .version = "2.1"});
     // The manifest declares the same; this covers a copy of the program run without it.
     orv::win32::BecomeDpiAware();
     const INITCOMMONCONTROLSEX commonControls{.dwSize = sizeof(INITCOMMONCONTROLSEX),

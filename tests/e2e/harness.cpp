@@ -113,15 +113,8 @@ DWORD Scaled(DWORD timeoutMs) {
 
 LaunchedProgram::LaunchedProgram(const std::wstring& exePath, const std::wstring& arguments,
                                  const std::wstring& workingFolder) {
-    std::wstring commandLine = L"\"" + exePath + L"\"";
-    if (!arguments.empty()) {
-        commandLine += L" " + arguments;
-    }
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
-    if (!CreateProcessW(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        workingFolder.empty() ? nullptr : workingFolder.c_str(), &startup, &info)) {
+    if (!guard_.Start(exePath, arguments, workingFolder, info)) {
         startError_ = GetLastError();
         return;
     }
@@ -140,7 +133,10 @@ LaunchedProgram::~LaunchedProgram() {
 }
 
 LaunchedProgram::LaunchedProgram(LaunchedProgram&& other) noexcept
-    : process_(std::exchange(other.process_, nullptr)), id_(other.id_), startError_(other.startError_) {}
+    : guard_(std::move(other.guard_)),
+      process_(std::exchange(other.process_, nullptr)),
+      id_(other.id_),
+      startError_(other.startError_) {}
 
 LaunchedProgram& LaunchedProgram::operator=(LaunchedProgram&& other) noexcept {
     if (this != &other) {
@@ -148,6 +144,7 @@ LaunchedProgram& LaunchedProgram::operator=(LaunchedProgram&& other) noexcept {
         if (process_) {
             CloseHandle(process_);
         }
+        guard_ = std::move(other.guard_);
         process_ = std::exchange(other.process_, nullptr);
         id_ = other.id_;
         startError_ = other.startError_;
@@ -172,10 +169,7 @@ DWORD LaunchedProgram::ExitCode() const {
 }
 
 void LaunchedProgram::Kill() {
-    if (process_ && !HasEnded()) {
-        TerminateProcess(process_, 1);
-        WaitForSingleObject(process_, Scaled(kEndTimeoutMs));
-    }
+    guard_.EndAndCheck(process_, 1);
 }
 
 TempFolder::TempFolder() {

@@ -7,6 +7,8 @@
 #include <functional>
 #include <string>
 
+#include "crash_guard/crash_guard.h"
+
 namespace e2e {
 
 // Generous limits for things that happen "soon" under Wine on a busy machine.
@@ -18,7 +20,8 @@ inline constexpr DWORD kEndTimeoutMs = 60000;
 // the limits of a plain run.
 DWORD Scaled(DWORD timeoutMs);
 
-// A program started in a given working directory. Killed on destruction unless it has ended by then.
+// A program started in a given working directory. Killed on destruction unless it has ended by then; a crash
+// of it at any moment fails the running test (orv::testing::CrashGuard).
 class LaunchedProgram {
   public:
     LaunchedProgram() = default;
@@ -38,10 +41,11 @@ class LaunchedProgram {
     bool WaitForEnd(DWORD timeoutMs) const;
     // The exit code once the program has ended; STILL_ACTIVE before.
     DWORD ExitCode() const;
-    // Ends the program at once and waits until it is gone.
+    // Ends the program at once and waits until it is gone; then a crash it had fails the running test.
     void Kill();
 
   private:
+    orv::testing::CrashGuard guard_;
     HANDLE process_ = nullptr;
     DWORD id_ = 0;
     DWORD startError_ = 0;

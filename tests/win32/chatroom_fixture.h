@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "chatroom/chatroom_protocol.h"
+#include "crash_guard/crash_guard.h"
 
 namespace orv::testing {
 
@@ -20,28 +21,25 @@ inline std::wstring ChatRoomProgramPath() {
     return path + L"..\\tools\\chatroom\\chatroom.exe";
 }
 
-// Runs chatroom.exe with the arguments and starts it; false when it cannot be started.
-inline bool StartChatRoomProcess(const std::wstring& arguments, PROCESS_INFORMATION& process) {
-    const std::wstring program = ChatRoomProgramPath();
-    std::wstring commandLine = L"\"" + program + L"\" " + arguments;
-    STARTUPINFOW startup = {.cb = sizeof startup};
-    return CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                          &startup, &process) != FALSE;
+// Starts chatroom.exe with the arguments, in a folder of the guard's own; false when it cannot be started.
+inline bool StartChatRoomProcess(const std::wstring& arguments, PROCESS_INFORMATION& process,
+                                 CrashGuard& guard) {
+    return guard.Start(ChatRoomProgramPath(), arguments, L"", process);
 }
 
 // Runs chatroom.exe with the arguments to its end (at most 30 s) and returns its exit code; ~0u when it could
-// not be started or did not end.
+// not be started or did not end. A crash of it fails the test.
 inline DWORD RunChatRoomCommand(const std::wstring& arguments) {
+    CrashGuard guard;
     PROCESS_INFORMATION process = {};
-    if (!StartChatRoomProcess(arguments, process)) {
+    if (!StartChatRoomProcess(arguments, process, guard)) {
         return ~0u;
     }
     DWORD exitCode = ~0u;
     if (WaitForSingleObject(process.hProcess, 30000) == WAIT_OBJECT_0) {
         GetExitCodeProcess(process.hProcess, &exitCode);
-    } else {
-        TerminateProcess(process.hProcess, 1);
     }
+    guard.EndAndCheck(process.hProcess, 1);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return exitCode;
@@ -100,7 +98,7 @@ class ChatRoomTest : public ::testing::Test {
     // Starts a room and waits until its window is up and answers; a --stall room: until it has stalled.
     // Returns 0 (and records a failure) when that does not happen.
     HWND StartRoom(const std::wstring& arguments = kFixedTimeOption) {
-        if (!StartChatRoomProcess(arguments, process_)) {
+        if (!StartChatRoomProcess(arguments, process_, roomGuard_)) {
             ADD_FAILURE() << "chatroom.exe did not start from "
                           << ::testing::PrintToString(ChatRoomProgramPath());
             return nullptr;
@@ -181,8 +179,7 @@ class ChatRoomTest : public ::testing::Test {
         if (process_.hProcess == nullptr) {
             return;
         }
-        TerminateProcess(process_.hProcess, 0);
-        WaitForSingleObject(process_.hProcess, 10000);
+        roomGuard_.EndAndCheck(process_.hProcess, 0);
         CloseHandle(process_.hThread);
         CloseHandle(process_.hProcess);
         process_ = {};
@@ -190,6 +187,7 @@ class ChatRoomTest : public ::testing::Test {
         WaitUntil([] { return FindWindowW(chatroom::kRoomClassName, nullptr) == nullptr; }, 10000);
     }
 
+    CrashGuard roomGuard_;
     std::wstring timelinePath_;
     unsigned timelineCount_ = 0;
 };

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "chatroom_protocol.h"
+#include "platform/win32/crash_report.h"
 #include "room_controls.h"
 #include "room_options.h"
 #include "room_window.h"
@@ -69,6 +70,8 @@ int RunRoom(const chatroom::RoomOptions& options, HINSTANCE instance, int show) 
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
+    orv::win32::InstallCrashReport(
+        {.fileStem = L"chatroom", .program = "Stand-in chat room", .version = "2.1"});
     const std::optional<chatroom::RoomOptions> options =
         chatroom::ParseRoomOptions(ArgumentsAfterProgramName());
     if (!options) {
