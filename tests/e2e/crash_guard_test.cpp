@@ -15,31 +15,37 @@ namespace {
 struct ExitCase {
     const char* name;
     const wchar_t* arguments;
-    // What the failure of the test must say, or nothing when there must be none.
+    // What the failure of the test must say, or nothing when there must be none; then what it also says
+    // where the programs do not run under an emulator (qemu reports the null write as an illegal
+    // instruction, and Wine's dbghelp cannot write a minidump there).
     std::vector<std::string> failureSays;
-    bool leavesMinidump;
+    std::vector<std::string> failureAlsoSaysUnemulated;
+    bool leavesMinidumpUnemulated;
 };
 
 const ExitCase kExitCases[] = {
-    {"a clean exit", L"", {}, false},
+    {"a clean exit", L"", {}, {}, false},
     {"a crash at exit, reported by the program",
      L"--crash",
-     {"crash_at_exit crashed. It ended with the exception code 0xC0000005.",
-      "crash_at_exit-crash.txt:", "Crash-at-exit test program 2.1 crashed.", "Version: 2.1",
-      "Exception: 0xC0000005 (access violation, writing address 0x0)", "crash_at_exit.exe",
-      "Time: ", "Minidump: crash_at_exit-crash.dmp"},
+     {"crash_at_exit crashed. It ended with the exception code 0x",
+      "crash_at_exit-crash.txt:", "Crash-at-exit test program 2.1 crashed.", "Version: 2.1", "Exception: 0x",
+      "crash_at_exit.exe", "Time: "},
+     {"It ended with the exception code 0xC0000005.",
+      "Exception: 0xC0000005 (access violation, writing address 0x0)", "Minidump: crash_at_exit-crash.dmp"},
      true},
     // Where Wine's debugger is kept out (scripts/test), the program ends with the exception's code; elsewhere
     // the debugger holds it until the test ends it.
     {"a crash at exit that only the system sees",
      L"--crash --without-report",
      {"crash_at_exit crashed. "},
+     {},
      false},
 };
 
 TEST(CrashGuard, FailsTheTestOfAProgramThatCrashedAtExitAndNoOther) {
     const std::wstring exe = BuiltProgram(L"tests\\crash_at_exit.exe", nullptr);
     ASSERT_TRUE(FileExists(exe)) << "crash_at_exit.exe was not built";
+    const bool emulated = Scaled(1) > 1;
     for (const ExitCase& exitCase : kExitCases) {
         SCOPED_TRACE(exitCase.name);
         TempFolder folder;
@@ -63,13 +69,20 @@ TEST(CrashGuard, FailsTheTestOfAProgramThatCrashedAtExitAndNoOther) {
             ASSERT_EQ(failures.size(), 1) << "the guard stayed silent about the crash";
             const std::string said = failures.GetTestPartResult(0).message();
             EXPECT_TRUE(failures.GetTestPartResult(0).nonfatally_failed());
-            for (const std::string& part : exitCase.failureSays) {
+            std::vector<std::string> parts = exitCase.failureSays;
+            if (!emulated) {
+                parts.insert(parts.end(), exitCase.failureAlsoSaysUnemulated.begin(),
+                             exitCase.failureAlsoSaysUnemulated.end());
+            }
+            for (const std::string& part : parts) {
                 EXPECT_NE(said.find(part), std::string::npos) << "missing \"" << part << "\" in: " << said;
             }
         }
         const std::string dump = ReadFileBytes(folder.File(L"crash_at_exit-crash.dmp"));
-        EXPECT_EQ(dump.rfind("MDMP", 0) == 0, exitCase.leavesMinidump)
-            << "a minidump of " << dump.size() << " bytes";
+        if (!emulated) {
+            EXPECT_EQ(dump.rfind("MDMP", 0) == 0, exitCase.leavesMinidumpUnemulated)
+                << "a minidump of " << dump.size() << " bytes";
+        }
     }
 }
 
