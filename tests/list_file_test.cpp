@@ -74,6 +74,34 @@ TEST_F(LoadingAList, AListLargerThanThePlaylistCanHoldEndsWhenThePlaylistIsFull)
         << "reading stops soon after the playlist is full";
 }
 
+TEST_F(LoadingAList, AListLongerThanThePlaylistTakesStopsAtTheLimitAndSaysSo) {
+    struct Case {
+        const char* what;
+        std::size_t before;
+        testing::FakeFiles::LargeFile file;
+        std::size_t after;
+    };
+    constexpr auto kMost = static_cast<std::size_t>(kMostPlaylistEntries);
+    constexpr std::size_t kLine = 30000;
+    const std::vector<Case> cases = {
+        {"entries", 0, {"song.mp3\r\n", 16 * kGigabyte}, kMost},
+        {"entries, two places left", kMost - 2, {"song.mp3\r\n", 16 * kGigabyte}, kMost},
+        {"a full playlist", kMost, {"a\r\n", 3}, kMost},
+        {"characters", 1, {AnsiText(kLine, 'x') + "\r\n", 8 * kGigabyte}, 1 + kMostListCharacters / kLine},
+    };
+    for (const Case& c : cases) {
+        List1.items.assign(c.before, L"old.mp3");
+        files.bytesRead = 0;
+        files.largeFiles[path] = c.file;
+        Load();
+        EXPECT_EQ(dialogs.Messages(), std::vector<Text>{kListTooLongForThePlaylist}) << c.what;
+        ASSERT_EQ(List1.items.size(), c.after) << c.what;
+        EXPECT_EQ(List1.items.front(), c.before > 0 ? L"old.mp3" : L"song.mp3") << c.what;
+        EXPECT_LT(files.bytesRead, (c.after - c.before) * c.file.pattern.size() + 4 * 1024 * 1024)
+            << c.what << ": reading stops soon after the limit";
+    }
+}
+
 TEST_F(LoadingAList, AnEntryLongerThanAnyPathEndsTheLoad) {
     struct Case {
         const char* what;

@@ -1,6 +1,6 @@
 #include "playlist/playlist_files.h"
 
-#include <limits>
+#include <algorithm>
 #include <memory>
 
 #include "platform/exception_barrier.h"
@@ -79,22 +79,25 @@ void PlaylistFiles::Load() {
     if (choice.fileName.empty()) {
         return;
     }
-    bool loaded = false;
+    Appended appended = Appended::Failed;
+    listCharacters_ = 0;
     // Whatever went wrong (memory ran out, the code page failed), it is a list that could not be read.
-    RunBehindBarrier([&] { loaded = AppendList(choice.fileName); });
-    if (!loaded) {
+    RunBehindBarrier([&] { appended = AppendList(choice.fileName); });
+    if (appended == Appended::Full) {
+        dialogs_.ShowMessage(&frmJubo_, kListTooLongForThePlaylist, L"Error", MessageIcon::None);
+    } else if (appended == Appended::Failed) {
         dialogs_.ShowMessage(&frmJubo_, L"File Not Found", L"Error", MessageIcon::None);
     }
 }
 
-bool PlaylistFiles::AppendList(const Text& fileName) {
+PlaylistFiles::Appended PlaylistFiles::AppendList(const Text& fileName) {
     std::unique_ptr<FileReader> file = files_.OpenForReading(fileName);
     if (!file) {
-        return false;
+        return Appended::Failed;
     }
     std::optional<AnsiText> start = ReadStart(*file);
     if (!start) {
-        return false;
+        return Appended::Failed;
     }
     ListFileEncoding encoding = ListFileEncoding::Ansi;
     if (StartsWithListFileMark(*start)) {
@@ -102,7 +105,7 @@ bool PlaylistFiles::AppendList(const Text& fileName) {
         const std::optional<bool> wellFormed = IsWellFormedToTheEnd(*file, *start);
         file = wellFormed ? files_.OpenForReading(fileName) : nullptr;
         if (!file) {
-            return false;
+            return Appended::Failed;
         }
         encoding = *wellFormed ? ListFileEncoding::Utf8 : ListFileEncoding::Ansi;
         start = AnsiText{};
@@ -110,40 +113,52 @@ bool PlaylistFiles::AppendList(const Text& fileName) {
     ListFileReader list(encoding, codePage_);
     std::vector<Text> entries;
     bool read = list.Add(*start, entries);
-    while (read && AppendToPlaylist(entries)) {
+    Appended appended = Appended::All;
+    while (read && (appended = AppendToPlaylist(entries)) == Appended::All) {
         const std::optional<AnsiText> piece = file->Read(kListPieceBytes);
         if (!piece) {
-            return false;
+            return Appended::Failed;
         }
         if (piece->empty()) {
             const bool finished = list.Finish(entries);
-            return AppendToPlaylist(entries) && finished;
+            appended = AppendToPlaylist(entries);
+            return appended == Appended::All && !finished ? Appended::Failed : appended;
         }
         read = list.Add(*piece, entries);
     }
     // A line too long for an entry: the entries before it go in all the same.
     if (!read) {
-        AppendToPlaylist(entries);
+        appended = AppendToPlaylist(entries);
+        return appended == Appended::All ? Appended::Failed : appended;
     }
-    return false;
+    return appended;
 }
 
-bool PlaylistFiles::AppendToPlaylist(std::vector<Text>& entries) {
+PlaylistFiles::Appended PlaylistFiles::AppendToPlaylist(std::vector<Text>& entries) {
     if (entries.empty()) {
-        return true;
+        return Appended::All;
     }
     const int before = List1_.Count();
-    // The playlist counts its entries in an int.
-    const auto room = static_cast<std::size_t>(std::numeric_limits<int>::max() - before);
-    const bool fits = entries.size() <= room;
-    if (!fits) {
-        entries.resize(room);
+    std::size_t room =
+        before < kMostPlaylistEntries ? static_cast<std::size_t>(kMostPlaylistEntries - before) : 0;
+    room = std::min(room, entries.size());
+    for (std::size_t i = 0; i < room; ++i) {
+        if (entries[i].size() > kMostListCharacters - listCharacters_) {
+            room = i;
+            break;
+        }
+        listCharacters_ += entries[i].size();
     }
+    const bool fits = room == entries.size();
+    entries.resize(room);
     List1_.AddItems(entries);
     const int after = List1_.Count();
     const bool tookAll = after >= before && static_cast<std::size_t>(after - before) == entries.size();
     entries.clear();
-    return fits && tookAll;
+    if (!tookAll) {
+        return Appended::Failed;
+    }
+    return fits ? Appended::All : Appended::Full;
 }
 
 }  // namespace orv

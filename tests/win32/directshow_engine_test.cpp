@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
 #include <vector>
 
 #include "win32/engine_test_support.h"
@@ -220,6 +222,31 @@ TEST_F(DirectShowEngineTest, UnplayablePathsOpenNothingAndRaiseNothing) {
     PumpFor(1500);  // longer than the song: it would have ended by now had it kept playing
     EXPECT_TRUE(newStreamThreads_.empty());
     EXPECT_TRUE(endOfStreamThreads_.empty());
+}
+
+// Names that are no ordinary file: the engine opens none of them, not even to find out what they are. A pipe
+// shows it: a server end that no client has reached still listens.
+TEST_F(DirectShowEngineTest, DevicesPipesAndFoldersAreNeverOpened) {
+    const Text pipeName = L"\\\\.\\pipe\\orvjubo-engine-" + std::to_wstring(GetCurrentProcessId());
+    const HANDLE pipe = CreateNamedPipeW(pipeName.c_str(), PIPE_ACCESS_DUPLEX, PIPE_TYPE_BYTE | PIPE_NOWAIT,
+                                         1, 4096, 4096, 0, nullptr);
+    ASSERT_NE(pipe, INVALID_HANDLE_VALUE);
+    wchar_t temp[MAX_PATH]{};
+    ASSERT_NE(GetTempPathW(MAX_PATH, temp), 0u);
+    const Text folder = Text(temp).substr(0, wcslen(temp) - 1);
+
+    for (const Text& path :
+         {pipeName, Text(L"CON"), Text(L"NUL"), folder + L"\\CON", folder + L"\\nul.mp3", folder + L"\\COM1",
+          Text(L"\\\\.\\PhysicalDrive0"), folder, folder + L"\\", L"C:\\" + Text(40000, L'a') + L".mp3"}) {
+        SCOPED_TRACE(std::string(path.begin(), path.begin() + std::min<std::size_t>(path.size(), 80)));
+        engine_.SetFileName(path);
+        EXPECT_FALSE(engine_.HasOpenFile());
+        EXPECT_EQ(engine_.State(), PlaybackState::NoFile);
+        EXPECT_FALSE(ConnectNamedPipe(pipe, nullptr));
+        EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_PIPE_LISTENING)) << "the pipe was opened";
+    }
+    EXPECT_TRUE(newStreamThreads_.empty());
+    CloseHandle(pipe);
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+#include "platform/win32/regular_file.h"
+
 namespace orv {
 
 namespace {
@@ -33,7 +35,8 @@ void DirectShowEngine::SetFileName(const Text& path) {
 }
 
 bool DirectShowEngine::OpenFile(const Text& path) {
-    if (path.empty()) {
+    // RenderFile would open whatever the name leads to: a device, a pipe, a share, a folder.
+    if (!win32::IsRegularFile(path)) {
         return false;
     }
     Microsoft::WRL::ComPtr<IGraphBuilder> graph;
