@@ -78,7 +78,10 @@ bool ListFileReader::Add(std::string_view bytes, std::vector<Text>& entries) {
             break;
         }
     }
-    if (pending_.size() > kMaxListLineBytes + 1) {
+    // The line not yet complete may hold a CR that waits for its LF and, the first line of a UTF-8 list,
+    // the mark before it.
+    const std::size_t mark = atStart_ && encoding_ == ListFileEncoding::Utf8 ? kListFileMark.size() : 0;
+    if (pending_.size() > mark + kMaxListLineBytes + 1) {
         tooLong_ = true;
     }
     if (tooLong_) {
