@@ -28,8 +28,9 @@ bool IsDeviceName(const Text& name) {
     if (std::find(kDevices.begin(), kDevices.end(), stem) != kDevices.end()) {
         return true;
     }
-    return stem.size() == 4 && (stem.starts_with(L"COM") || stem.starts_with(L"LPT")) && stem[3] >= L'0' &&
-           stem[3] <= L'9';
+    // COM and LPT take a digit, and Windows counts the superscripts 1, 2 and 3 as digits there too.
+    return stem.size() == 4 && (stem.starts_with(L"COM") || stem.starts_with(L"LPT")) &&
+           Text(L"0123456789\u00B9\u00B2\u00B3").find(stem[3]) != Text::npos;
 }
 
 }  // namespace
