@@ -307,7 +307,7 @@ TEST_F(PlaylistSourcesTest, SaveWritesToTheProgramFolderAndLoadAppends) {
 
 TEST_F(PlaylistSourcesTest, NamesThatCannotBeAFileInTheProgramFolderAreRefused) {
     for (const Text name : {L"..\\up", L"a/b", L"c:x", L"*", L"?", L"\"", L"<", L">", L"|", L"tab\t", L"CON",
-                            L"nul", L"Com1", L"LPT9.old", L"aux "}) {
+                            L"nul", L"Com1", L"LPT9.old", L"aux ", L"COM\u00B9", L"lpt\u00B3.x"}) {
         EXPECT_FALSE(IsListNameAllowed(name)) << name.size();
     }
     for (const Text name : {L"", L"my list", L"CONCERT", L"COM", L"nul-mix", L"caf\u00E9"}) {

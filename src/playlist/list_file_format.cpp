@@ -28,8 +28,9 @@ bool IsDeviceName(const Text& name) {
     if (std::find(kDevices.begin(), kDevices.end(), stem) != kDevices.end()) {
         return true;
     }
-    return stem.size() == 4 && (stem.starts_with(L"COM") || stem.starts_with(L"LPT")) && stem[3] >= L'0' &&
-           stem[3] <= L'9';
+    // COM and LPT take a digit, and Windows counts the superscripts 1, 2 and 3 as digits there too.
+    return stem.size() == 4 && (stem.starts_with(L"COM") || stem.starts_with(L"LPT")) &&
+           Text(L"0123456789\u00B9\u00B2\u00B3").find(stem[3]) != Text::npos;
 }
 
 }  // namespace
@@ -78,7 +79,10 @@ bool ListFileReader::Add(std::string_view bytes, std::vector<Text>& entries) {
             break;
         }
     }
-    if (pending_.size() > kMaxListLineBytes + 1) {
+    // The line not yet complete may hold a CR that waits for its LF and, the first line of a UTF-8 list,
+    // the mark before it.
+    const std::size_t mark = atStart_ && encoding_ == ListFileEncoding::Utf8 ? kListFileMark.size() : 0;
+    if (pending_.size() > mark + kMaxListLineBytes + 1) {
         tooLong_ = true;
     }
     if (tooLong_) {
