@@ -77,11 +77,8 @@ bool ShellHasTrayIconOf(DWORD processId) {
 TEST_F(ChatCommandsInRoom, AParticipantsMinHidesTheMainWindowBehindATrayIconWhichRestoresIt) {
     const HWND mainWindow = StartRosaBesideTheRoom();
     ASSERT_NE(mainWindow, nullptr);
-    PressButton(MainWindowButton(mainWindow, L"Ccoms"));
-    const HWND ccoms = WaitForTopWindow({.processId = player_.Id(), .caption = L"Ccoms"});
-    ASSERT_NE(ccoms, nullptr) << "\"Ccoms\" did not open";
-    PressButton(FindDescendant(ccoms, L"Button", L"Enable Ccoms"));
-    WaitForRoomToShow("Ccoms Enabled");
+    const HWND ccoms = EnableChatCommands(mainWindow);
+    ASSERT_NE(ccoms, nullptr);
     EXPECT_FALSE(ShellHasTrayIconOf(player_.Id()));
 
     ASSERT_TRUE(SayAsParticipant(L"Min"));
@@ -128,11 +125,8 @@ TEST_F(ChatCommandsInRoom, AParticipantsBoxIsTheMainWindowsAndTheRoomOpensOneAtA
     const HWND mainWindow = StartRosaBesideTheRoom();
     ASSERT_NE(mainWindow, nullptr);
     // "Ccoms" stays the player's active window.
-    PressButton(MainWindowButton(mainWindow, L"Ccoms"));
-    const HWND ccoms = WaitForTopWindow({.processId = player_.Id(), .caption = L"Ccoms"});
-    ASSERT_NE(ccoms, nullptr) << "\"Ccoms\" did not open";
-    PressButton(FindDescendant(ccoms, L"Button", L"Enable Ccoms"));
-    WaitForRoomToShow("Ccoms Enabled");
+    const HWND ccoms = EnableChatCommands(mainWindow);
+    ASSERT_NE(ccoms, nullptr);
 
     // "Next" on the empty playlist.
     ASSERT_TRUE(SayAsParticipant(L"Next"));

@@ -312,11 +312,7 @@ TEST_P(HostileFilesBesideRoom, TheProgramAnswersSaysWhatTheRulesSayAndKeepsWhatI
     std::printf("[ made     ] %s in %llu ms\n", input.name, GetTickCount64() - made);
     mainWindow_ = StartRosaBesideTheRoom();
     ASSERT_NE(mainWindow_, nullptr);
-    PressButton(MainWindowButton(mainWindow_, L"Ccoms"));
-    const HWND ccoms = WaitForTopWindow({.processId = player_.Id(), .caption = L"Ccoms"});
-    ASSERT_NE(ccoms, nullptr) << "\"Ccoms\" did not open";
-    PressButton(FindDescendant(ccoms, L"Button", L"Enable Ccoms"));
-    WaitForRoomToShow("Ccoms Enabled");
+    ASSERT_NE(EnableChatCommands(mainWindow_), nullptr);
     ASSERT_TRUE(AddToPlaylist(Playlist(mainWindow_), {kKeptEntry}));
     ASSERT_NO_FATAL_FAILURE(PlayEntry(0, folder_.File(kKeptEntry)));
 

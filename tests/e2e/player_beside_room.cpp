@@ -1,6 +1,7 @@
 #include "e2e/player_beside_room.h"
 
 #include "chatroom/chatroom_protocol.h"
+#include "e2e/main_window_controls.h"
 
 namespace e2e {
 
@@ -42,6 +43,18 @@ void PlayerBesideRoom::StartPlayer() {
 
 HWND PlayerBesideRoom::WaitForMainWindow() {
     return WaitForTopWindow({.processId = player_.Id(), .caption = kMainWindowCaption});
+}
+
+HWND PlayerBesideRoom::EnableChatCommands(HWND mainWindow) {
+    PressButton(MainWindowButton(mainWindow, L"Ccoms"));
+    const HWND ccoms = WaitForTopWindow({.processId = player_.Id(), .caption = L"Ccoms"});
+    if (ccoms == nullptr) {
+        ADD_FAILURE() << "\"Ccoms\" did not open";
+        return nullptr;
+    }
+    PressButton(FindDescendant(ccoms, L"Button", L"Enable Ccoms"));
+    WaitForRoomToShow("Ccoms Enabled");
+    return ccoms;
 }
 
 HWND PlayerBesideRoom::StartRosaBesideTheRoom() {

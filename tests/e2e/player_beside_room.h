@@ -35,6 +35,9 @@ class PlayerBesideRoom : public ::testing::Test {
     // The room, then the player, whose user is Rosa; the main window once the room has heard of her (nullptr,
     // with a failure, when something did not come).
     HWND StartRosaBesideTheRoom();
+    // Opens "Ccoms" from the main window and presses "Enable Ccoms"; the "Ccoms" window once the room shows
+    // that the commands are on (nullptr, with a failure, when it did not open).
+    HWND EnableChatCommands(HWND mainWindow);
     // Ann, another participant, says the text in the room.
     bool SayAsParticipant(const std::wstring& text);
     // Typed into the entry pane by the person at this desktop and sent with the fifth icon button.
