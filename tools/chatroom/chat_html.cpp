@@ -6,10 +6,6 @@ namespace chatroom {
 
 namespace {
 
-constexpr std::wstring_view kLineMarker = L"<BR>";
-constexpr std::wstring_view kStart = L"<HTML>";
-constexpr std::wstring_view kEnd = L"</HTML>";
-
 std::wstring Lowered(std::wstring_view text) {
     std::wstring lowered(text);
     for (wchar_t& c : lowered) {
@@ -87,13 +83,13 @@ std::wstring ChatLineHtml(std::wstring_view time, std::wstring_view name, std::w
 
 std::wstring AppendChatLine(std::wstring_view conversation, std::wstring_view line) {
     std::wstring result(conversation);
-    if (EndsWithIgnoringCase(result, kEnd)) {
-        result.resize(result.size() - kEnd.size());
+    if (EndsWithIgnoringCase(result, kConversationEnd)) {
+        result.resize(result.size() - kConversationEnd.size());
     }
     if (result.empty()) {
-        result = kStart;
+        result = kConversationStart;
     }
-    result.append(line).append(kEnd);
+    result.append(line).append(kConversationEnd);
     return result;
 }
 

@@ -9,6 +9,9 @@
 namespace chatroom {
 
 inline constexpr wchar_t kEmptyConversation[] = L"<HTML></HTML>";
+inline constexpr std::wstring_view kConversationStart = L"<HTML>";
+inline constexpr std::wstring_view kConversationEnd = L"</HTML>";
+inline constexpr std::wstring_view kLineMarker = L"<BR>";
 
 // '<BR><!-- (8:15:02 PM) --><FONT COLOR="#ff0000"><B>Somebody</B></FONT>: !next'. The message is markup
 // already (the messenger sends HTML), so it goes in as it is.

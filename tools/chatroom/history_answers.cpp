@@ -9,10 +9,6 @@ namespace chatroom {
 
 namespace {
 
-constexpr std::wstring_view kStart = L"<HTML>";
-constexpr std::wstring_view kEnd = L"</HTML>";
-constexpr std::wstring_view kLineMarker = L"<BR>";
-
 // Red lines of other participants, numbered so that no two are alike, up to about `bytes` characters (one
 // byte each in the ANSI code page).
 std::wstring EarlierConversation(std::size_t bytes) {
@@ -27,7 +23,7 @@ std::wstring EarlierConversation(std::size_t bytes) {
 
 // The conversation with `line` added before its closing "</HTML>".
 std::wstring WithLine(const std::wstring& conversation, std::wstring_view line) {
-    std::size_t end = conversation.rfind(kEnd);
+    std::size_t end = conversation.rfind(kConversationEnd);
     if (end == std::wstring::npos) {
         end = conversation.size();
     }
@@ -44,7 +40,7 @@ std::wstring WithoutOldestLine(const std::wstring& conversation) {
     }
     std::size_t next = conversation.find(kLineMarker, oldest + kLineMarker.size());
     if (next == std::wstring::npos) {
-        next = conversation.rfind(kEnd);
+        next = conversation.rfind(kConversationEnd);
     }
     if (next == std::wstring::npos || next < oldest) {
         next = conversation.size();
@@ -67,10 +63,11 @@ std::wstring HistoryAnswers::Shown(const std::wstring& paneText) const {
     if (earlier_.empty()) {
         shown = paneText;
     } else {
-        shown.reserve(kStart.size() + earlier_.size() + paneText.size());
-        shown.append(kStart).append(earlier_);
-        shown.append(paneText.compare(0, kStart.size(), kStart) == 0 ? paneText.substr(kStart.size())
-                                                                     : paneText);
+        shown.reserve(kConversationStart.size() + earlier_.size() + paneText.size());
+        shown.append(kConversationStart).append(earlier_);
+        shown.append(paneText.compare(0, kConversationStart.size(), kConversationStart) == 0
+                         ? paneText.substr(kConversationStart.size())
+                         : paneText);
     }
     std::replace(shown.begin(), shown.end(), kKeptNul, L'\0');
     return shown;
