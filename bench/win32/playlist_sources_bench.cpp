@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "app/main_window_layout.h"
+#include "report_row.h"
 #include "platform/win32/win32_code_page.h"
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_folders.h"
@@ -128,6 +129,11 @@ void Report(const char* what, double baseline, double product) {
     const double ratio = product / baseline;
     std::printf("%-34s baseline %9.1f ms   program %9.1f ms   ratio %5.2f  %s\n", what, baseline, product,
                 ratio, ratio <= kGoalRatio ? "ok" : "OVER GOAL");
+    char figure[32], bare[32], goal[32];
+    std::snprintf(figure, sizeof figure, "%.0f ms", product);
+    std::snprintf(bare, sizeof bare, "%.0f ms", baseline);
+    std::snprintf(goal, sizeof goal, "<= %.1f x baseline", kGoalRatio);
+    orv::bench::PrintReportRow(what, figure, bare, ratio, goal, ratio <= kGoalRatio);
 }
 
 }  // namespace
