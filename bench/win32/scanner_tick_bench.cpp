@@ -221,9 +221,9 @@ int wmain(int argc, wchar_t** argv) {
                     figures.bareMedian, figures.tickMedian, ratio, figures.bareFastest, figures.tickFastest,
                     figures.tickFastest / figures.bareFastest, figures.samples);
         char what[64], figure[32], bare[32], goal[32];
-        std::snprintf(what, sizeof what, "scanner tick, %zu KB of history", history.size() / 1000);
-        std::snprintf(figure, sizeof figure, "%.0f us", figures.tickMedian);
-        std::snprintf(bare, sizeof bare, "%.0f us (one bare read)", figures.bareMedian);
+        std::snprintf(what, sizeof what, "scanner tick, %zu KB of history", size / 1000);
+        std::snprintf(figure, sizeof figure, "%.2f ms", figures.tickMedian / 1000);
+        std::snprintf(bare, sizeof bare, "%.2f ms (one bare read)", figures.bareMedian / 1000);
         std::snprintf(goal, sizeof goal, "<= %.1f x baseline", kGoalRatio);
         orv::bench::PrintReportRow(what, figure, bare, ratio, goal, ratio <= kGoalRatio);
     }
