@@ -6,6 +6,11 @@
 #include <commctrl.h>
 #include <objbase.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <typeinfo>
+
 #include "app/program.h"
 #include "platform/exception_barrier.h"
 #include "platform/win32/crash_report.h"
@@ -41,6 +46,38 @@ int RunMessageLoop() {
 }
 
 }  // namespace
+
+#if defined(__GLIBCXX__)
+#include <cxxabi.h>
+
+// The handler std::terminate calls until InstallCrashReport puts the crash report's own in its place, that
+// is only for an exception that escapes a static initialiser. It says what GCC's runtime says there, but
+// names the exception's type as the compiler does (mangled) rather than pulling the runtime's demangler,
+// some 47 KB, into a program that would need it only in that moment.
+namespace __gnu_cxx {
+void __verbose_terminate_handler() {
+    static bool terminating = false;
+    if (terminating) {
+        std::fputs("terminate called recursively\n", stderr);
+        std::abort();
+    }
+    terminating = true;
+    const std::type_info* type = abi::__cxa_current_exception_type();
+    if (type == nullptr) {
+        std::fputs("terminate called without an active exception\n", stderr);
+        std::abort();
+    }
+    std::fprintf(stderr, "terminate called after throwing an instance of '%s'\n", type->name());
+    try {
+        throw;
+    } catch (const std::exception& exception) {
+        std::fprintf(stderr, "  what():  %s\n", exception.what());
+    } catch (...) {
+    }
+    std::abort();
+}
+}  // namespace __gnu_cxx
+#endif
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     // Before anything else, so that a crash at any later moment leaves its report beside "test.html".
