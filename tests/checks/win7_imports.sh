@@ -2,9 +2,10 @@
 # The shipped 32-bit programs start on Windows 7: the import tables of orvjubo.exe and of the stand-in chat room
 # (build/win32) name only DLLs that Windows 7 has and no function that a later Windows added. A program that
 # imports such a function does not load at all on the older system; the program looks those up at run time.
+#   tests/checks/win7_imports.sh [BUILD]   (BUILD: the 32-bit build folder, by default build/win32)
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-build="$root/build/win32"
+build=${1:-"$root/build/win32"}
 objdump=i686-w64-mingw32-objdump
 programs=(orvjubo.exe tools/chatroom/chatroom.exe)
 
