@@ -171,6 +171,7 @@ TEST(ProgramSkins, TheSkinsButtonOpensTheChooserWhoseSchemesReachThePlayersWindo
     JuboProgram& program = fakes.program;
     testing::FakeFormFactory& forms = fakes.forms;
     testing::FakeEnginePanels& panels = fakes.panels;
+    program.Start();
     const SharedPicture startUp = program.frmJubo().BackPicture();
     ASSERT_NE(startUp, nullptr);
     const auto choose = [&](int index) {

@@ -4,8 +4,6 @@
 // the end must be within 10 % of those after the first hundred lines (half the lines, when there are fewer).
 //   chat_soak.exe [--gtest_filter=...]   ORVJUBO_SOAK_LINES: the number of lines (default 2000)
 #include <windows.h>
-// After windows.h.
-#include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -13,10 +11,13 @@
 #include <string>
 
 #include "chatroom/chatroom_protocol.h"
+#include "process_figures.h"
 #include "e2e/player_beside_room.h"
 
 namespace e2e {
 namespace {
+
+using orv::bench::PrivateBytes;
 
 // How long the scanner's timer waits between two reads of the room.
 constexpr DWORD kScannerPeriodMs = 500;
@@ -25,24 +26,6 @@ int LinesToPost() {
     const char* value = std::getenv("ORVJUBO_SOAK_LINES");
     const int lines = value != nullptr ? std::atoi(value) : 2000;
     return lines > 0 ? lines : 2000;
-}
-
-SIZE_T PrivateBytes(DWORD processId) {
-    const HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
-    PROCESS_MEMORY_COUNTERS_EX counters{};
-    counters.cb = sizeof counters;
-    const bool read =
-        process != nullptr &&
-        GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters);
-    if (!read) {
-        std::printf("private bytes of %lu not read: error %lu\n", static_cast<unsigned long>(processId),
-                    GetLastError());
-    }
-    if (process != nullptr) {
-        CloseHandle(process);
-    }
-    // The commit charge is the private bytes (Wine leaves PrivateUsage at zero).
-    return read ? counters.PagefileUsage : 0;
 }
 
 class ChatSoak : public PlayerBesideRoom {

@@ -41,8 +41,6 @@ JuboProgram::JuboProgram(const ProgramPorts& ports)
              [this]() -> Form& { return form1_.Window(); }, [this]() -> Form& { return form2_.Get(); }},
             [this] { return menus_.sysmenu(); }),
       commands_(ChatCommandTargetsOf(ports.process)) {
-    // The red scheme is the start-up appearance.
-    frmJubo_->SetBackPicture(pictures_.Of(kStartUpSkinAccent));
     frmJubo_->PushButtonNamed("XPButton13").onClick = [this] { form3_.Show(); };
     tasp1_.aimchatscan = [this](Text& Who, Text& Message, Text& aim_datesaid) {
         // The message boxes of the line's commands are the room's.
@@ -99,6 +97,9 @@ ChatCommandTargets JuboProgram::ChatCommandTargetsOf(Process& process) {
 
 void JuboProgram::Start() {
     RunBehindBarrier([&] { lifecycle_.Form_Load(); });
+    // The red scheme is the start-up appearance. Its picture is drawn once the user name has been asked
+    // for, so that the prompt does not wait for it.
+    RunBehindBarrier([&] { frmJubo_->SetBackPicture(pictures_.Of(kStartUpSkinAccent)); });
     frmJubo_->Show();
 }
 

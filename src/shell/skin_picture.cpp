@@ -61,7 +61,12 @@ double Swirl(double x, double y) {
     };
     for (const Vortex& vortex : kVortices) {
         const double dx = x - vortex.x, dy = y - vortex.y;
-        const double angle = vortex.turn * std::exp(-(dx * dx + dy * dy) / (vortex.radius * vortex.radius));
+        const double reach = (dx * dx + dy * dy) / (vortex.radius * vortex.radius);
+        // Beyond three radii a vortex turns the plane by less than a thousandth of a radian.
+        if (reach > 9) {
+            continue;
+        }
+        const double angle = vortex.turn * std::exp(-reach);
         const double c = std::cos(angle), s = std::sin(angle);
         x = vortex.x + dx * c - dy * s;
         y = vortex.y + dx * s + dy * c;
@@ -90,7 +95,9 @@ constexpr double kSlant = 0.22;
 constexpr double kNameLeft = kSkinPictureWidth - 16 - kCell * (kAdvance * (sizeof kName - 1) - 1);
 constexpr double kNameBottom = kSkinPictureHeight - 14;
 
-Tint TintAt(double x, double y) {
+// The tint at a point whose swirl brightness is v. The texture changes slowly from pixel to pixel, so the
+// caller samples it once a pixel; the lettering's edges are sharp, so they are sampled finer.
+Tint TintAt(double x, double y, double v) {
     // Position in the lettering's grid, in cells.
     const double u = (x - kNameLeft + (y - kNameBottom) * kSlant) / kCell;
     const double w = (y - kNameBottom) / kCell + kGlyphRows;
@@ -99,7 +106,6 @@ Tint TintAt(double x, double y) {
     if (Inked(column, row)) {
         return {.accent = 0.45, .white = 0.55};
     }
-    const double v = Swirl(x, y);
     // The accent colour, towards white on the brightest crests.
     const double glow = v * v * v * v * 0.35;
     Tint tint{.accent = v * (1 - glow), .white = v * glow};
@@ -122,6 +128,13 @@ Tint TintAt(double x, double y) {
     return {.accent = tint.accent * shade, .white = tint.white * shade};
 }
 
+// Whether a pixel at (x, y), in 96-DPI units, lies in or near the lettering (its shadow included).
+bool NearTheName(double x, double y) {
+    constexpr double kMargin = 3 * kCell;
+    return y >= kNameBottom - kGlyphRows * kCell - kMargin &&
+           x >= kNameLeft - kSlant * kGlyphRows * kCell - kMargin;
+}
+
 std::uint32_t Channel(double accent, const Tint& tint) {
     const double value = accent * tint.accent + 255.0 * tint.white;
     return static_cast<std::uint32_t>(std::lround(std::clamp(value, 0.0, 255.0)));
@@ -138,18 +151,24 @@ Picture DrawSkinPicture(std::uint32_t accentRgb, int dpi) {
     const double red = (accentRgb >> 16) & 0xFF, green = (accentRgb >> 8) & 0xFF, blue = accentRgb & 0xFF;
     const double scale = 96.0 / dpi;  // picture pixels to 96-DPI units
 
-    // Each pixel is the mean of 2 x 2 samples, which keeps the fine bands and the letters' edges smooth.
+    // Near the lettering each pixel is the mean of 2 x 2 samples, which keeps the letters' edges smooth.
     constexpr int kSamples = 2;
     for (int py = 0; py < picture.height; ++py) {
         for (int px = 0; px < picture.width; ++px) {
+            const double x = (px + 0.5) * scale, y = (py + 0.5) * scale;
+            const double v = Swirl(x, y);
             Tint mean;
-            for (int sy = 0; sy < kSamples; ++sy) {
-                for (int sx = 0; sx < kSamples; ++sx) {
-                    const Tint tint =
-                        TintAt((px + (sx + 0.5) / kSamples) * scale, (py + (sy + 0.5) / kSamples) * scale);
-                    mean.accent += tint.accent / (kSamples * kSamples);
-                    mean.white += tint.white / (kSamples * kSamples);
+            if (NearTheName(x, y)) {
+                for (int sy = 0; sy < kSamples; ++sy) {
+                    for (int sx = 0; sx < kSamples; ++sx) {
+                        const Tint tint = TintAt((px + (sx + 0.5) / kSamples) * scale,
+                                                 (py + (sy + 0.5) / kSamples) * scale, v);
+                        mean.accent += tint.accent / (kSamples * kSamples);
+                        mean.white += tint.white / (kSamples * kSamples);
+                    }
                 }
+            } else {
+                mean = TintAt(x, y, v);
             }
             picture.pixels[static_cast<std::size_t>(py) * picture.width + px] =
                 0xFF000000u | (Channel(red, mean) << 16) | (Channel(green, mean) << 8) | Channel(blue, mean);

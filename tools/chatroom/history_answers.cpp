@@ -74,7 +74,13 @@ std::wstring HistoryAnswers::Shown(const std::wstring& paneText) const {
 }
 
 std::size_t HistoryAnswers::Length(const std::wstring& paneText) const {
-    return Shown(paneText).size();
+    // What Shown's size would be, without building it: a reader may ask for the length often.
+    if (earlier_.empty()) {
+        return paneText.size();
+    }
+    const bool opens = paneText.compare(0, kConversationStart.size(), kConversationStart) == 0;
+    return kConversationStart.size() + earlier_.size() + paneText.size() -
+           (opens ? kConversationStart.size() : 0);
 }
 
 std::wstring HistoryAnswers::Text(const std::wstring& paneText) {

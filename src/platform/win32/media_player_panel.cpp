@@ -212,6 +212,8 @@ void MediaPlayerPanel::Refresh() {
     } else {
         KillTimer(Handle(), kRefreshTimer);
     }
+    // Another file or state: the seek bar is set again even where the text reads the same.
+    shownStatus_.clear();
     RefreshTime();
     // The colour may have changed: repaint the display lines.
     InvalidateRect(nameLine_, nullptr, TRUE);
@@ -221,12 +223,18 @@ void MediaPlayerPanel::Refresh() {
 void MediaPlayerPanel::RefreshTime() {
     const DirectShowEngine& engine = *engine_;
     Text status = StateCaption(engine.State());
+    const double elapsed = engine.HasOpenFile() ? engine.PositionSeconds() : 0;
     if (engine.HasOpenFile()) {
-        const double elapsed = engine.PositionSeconds();
         status += L"  " + MinutesAndSeconds(elapsed) + L" / " + MinutesAndSeconds(engine.DurationSeconds());
-        if (!dragging_) {
-            SendMessageW(seekBar_, TBM_SETPOS, TRUE, static_cast<LPARAM>(elapsed * kSeekStepsPerSecond));
-        }
+    }
+    // The display shows whole seconds: between them the timer finds nothing to repaint, which keeps the
+    // panel's share of the processor small while a song plays.
+    if (status == shownStatus_) {
+        return;
+    }
+    shownStatus_ = status;
+    if (engine.HasOpenFile() && !dragging_) {
+        SendMessageW(seekBar_, TBM_SETPOS, TRUE, static_cast<LPARAM>(elapsed * kSeekStepsPerSecond));
     }
     SetWindowTextW(statusLine_, status.c_str());
 }

@@ -46,6 +46,8 @@ class MediaPlayerPanel : public win32::BaseWindow {
     HBRUSH displayBrush_ = nullptr;
     HFONT font_ = nullptr;
     bool dragging_ = false;
+    // The status line's text as last shown.
+    Text shownStatus_;
     std::unique_ptr<DirectShowEngine> engine_;
 };
 
