@@ -41,6 +41,7 @@ constexpr WPARAM kTimerId = 1;
 // A conversation this long is in the room before anyone speaks.
 const std::wstring kLongConversation = L"--history-bytes 102400";
 constexpr DWORD kPlayedSeconds = 20;
+constexpr int kCpuRounds = 3;
 const std::wstring kBareGraphCaption = L"bare_graph: playing";
 
 double Median(std::vector<double> values) {
@@ -140,30 +141,19 @@ class SessionBench : public PlayerBesideRoom {
     }
 
     // Ann says the text; the time until the room shows the next line after hers (the player's reply), in
-    // milliseconds; negative when none came.
-    double SayAndWaitForReply(HWND pane, const std::wstring& text) {
+    // milliseconds; negative when none came. With a tick posted the scanner reads the room at once. (The
+    // reply is awaited in the room, not in "test.html": the player logs a message before it presses the
+    // room's send button, and Ann's next line must not come between.)
+    double SayAndWaitForReply(HWND pane, const std::wstring& text, HWND tickNow = nullptr) {
         const double said = NowMs();
         if (!SayAsParticipant(text)) {
             return -1;
         }
         const LRESULT withTheLine = HistoryLength(pane);
-        return WaitUntil([&] { return HistoryLength(pane) > withTheLine; }, 20000, 1) ? NowMs() - said : -1;
-    }
-
-    // Ann says the text and a tick is posted, so that the scanner reads the room at once; true once the
-    // player has sent its reply (a line more in "test.html", which is cheaper to watch than the room).
-    bool SayAndTick(HWND timer, const std::wstring& text) {
-        const ULONGLONG sentBefore = SentLogBytes();
-        return SayAsParticipant(text) && PostMessageW(timer, WM_TIMER, kTimerId, 0) &&
-               WaitUntil([&] { return SentLogBytes() > sentBefore; }, 20000, 1);
-    }
-
-    ULONGLONG SentLogBytes() const {
-        WIN32_FILE_ATTRIBUTE_DATA data{};
-        if (!GetFileAttributesExW(folder_.File(L"test.html").c_str(), GetFileExInfoStandard, &data)) {
-            return 0;
+        if (tickNow != nullptr && !PostMessageW(tickNow, WM_TIMER, kTimerId, 0)) {
+            return -1;
         }
-        return (ULONGLONG{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
+        return WaitUntil([&] { return HistoryLength(pane) > withTheLine; }, 20000, 1) ? NowMs() - said : -1;
     }
 
     // The song ORVJUBO_BENCH_SONG names; empty, with a failure, when it names none.
@@ -295,7 +285,8 @@ TEST_F(AudibleSessionBench, ALongEveningOfCommands) {
     // Chat commands that reply, each read by a tick of its own.
     const double commandsStarted = NowMs();
     for (int i = 0; i < kCommandsSaid; ++i) {
-        ASSERT_TRUE(SayAndTick(timer, i % 2 == 0 ? L"p?" : L"Info")) << "no answer to command " << i;
+        ASSERT_GT(SayAndWaitForReply(pane, i % 2 == 0 ? L"p?" : L"Info", timer), 0)
+            << "no answer to command " << i;
     }
     const double commandsMs = NowMs() - commandsStarted;
     Sleep(2000);
@@ -318,34 +309,44 @@ TEST_F(AudibleSessionBench, ALongEveningOfCommands) {
 TEST_F(AudibleSessionBench, CpuShareWhilePlaying) {
     const std::wstring song = BenchSong();
     ASSERT_FALSE(song.empty());
+    // Two runs of the same program differ by a fifth or more (the sound server's and Wine's timing): the
+    // two programs take turns, and the medians are compared.
+    std::vector<double> bareShares, playerShares;
+    for (int round = 0; round < kCpuRounds; ++round) {
+        SCOPED_TRACE(round);
+        // A bare graph playing the song, alone.
+        LaunchedProgram bare;
+        const std::wstring arguments = L"\"" + song + L"\" " + std::to_wstring(kPlayedSeconds + 3);
+        ASSERT_GT(MsToWindow(bare, BuiltProgram(L"bench\\bare_graph.exe", nullptr), arguments, folder_.Path(),
+                             kBareGraphCaption),
+                  0)
+            << "the bare graph did not play";
+        const ProcessCpu bareCpu(bare.Id(), L"bare_graph.exe");
+        ASSERT_TRUE(bareCpu.Readable()) << "the bare graph's CPU time cannot be read";
+        bareShares.push_back(ShareOfACore(bareCpu));
+        ASSERT_FALSE(bare.HasEnded()) << "the bare graph ended before it was measured";
+        bare.Kill();
 
-    // A bare graph playing the song, alone.
-    LaunchedProgram bare;
-    const std::wstring arguments = L"\"" + song + L"\" " + std::to_wstring(kPlayedSeconds + 3);
-    ASSERT_GT(MsToWindow(bare, BuiltProgram(L"bench\\bare_graph.exe", nullptr), arguments, folder_.Path(),
-                         kBareGraphCaption),
-              0)
-        << "the bare graph did not play";
-    const ProcessCpu bareCpu(bare.Id(), L"bare_graph.exe");
-    ASSERT_TRUE(bareCpu.Readable()) << "the bare graph's CPU time cannot be read";
-    const double bareShare = ShareOfACore(bareCpu);
-    ASSERT_FALSE(bare.HasEnded()) << "the bare graph ended before it was measured";
-    bare.Kill();
+        // The player with the room, the scanner on and a long conversation, playing the same song.
+        const HWND mainWindow = StartEvening(kLongConversation);
+        ASSERT_NE(mainWindow, nullptr);
+        ASSERT_TRUE(PlaySong(mainWindow, song)) << "the song did not play";
+        const ProcessCpu playerCpu(player_.Id(), L"orvjubo.exe");
+        ASSERT_TRUE(playerCpu.Readable()) << "the player's CPU time cannot be read";
+        playerShares.push_back(ShareOfACore(playerCpu));
+        ASSERT_TRUE(Playing(mainWindow)) << "the song stopped before it was measured";
+        player_.Kill();
+        room_.Kill();
+        std::printf("CPU round %d: player %.2f %%, bare graph %.2f %% of a core\n", round + 1,
+                    100 * playerShares.back(), 100 * bareShares.back());
+    }
 
-    // The player with the room, the scanner on and a long conversation, playing the same song.
-    const HWND mainWindow = StartEvening(kLongConversation);
-    ASSERT_NE(mainWindow, nullptr);
-    ASSERT_TRUE(PlaySong(mainWindow, song)) << "the song did not play";
-    const ProcessCpu playerCpu(player_.Id(), L"orvjubo.exe");
-    ASSERT_TRUE(playerCpu.Readable()) << "the player's CPU time cannot be read";
-    const double playerShare = ShareOfACore(playerCpu);
-    ASSERT_TRUE(Playing(mainWindow)) << "the song stopped before it was measured";
-
+    const double playerShare = Median(playerShares), bareShare = Median(bareShares);
     const double ratio = playerShare / bareShare;
-    PrintReportRow("CPU while playing a 128 kbit/s MP3 for 20 s (room open, scanner on, 100 KB pane)",
-                   Format("%.2f %% of a core", 100 * playerShare).c_str(),
-                   Format("%.2f %% (bare DirectShow graph)", 100 * bareShare).c_str(), ratio, "<= 1.1",
-                   ratio <= 1.1);
+    PrintReportRow(
+        "CPU while playing a 128 kbit/s MP3 for 20 s (room open, scanner on, 100 KB pane; median of 3)",
+        Format("%.2f %% of a core", 100 * playerShare).c_str(),
+        Format("%.2f %% (bare DirectShow graph)", 100 * bareShare).c_str(), ratio, "<= 1.1", ratio <= 1.1);
 }
 
 }  // namespace
