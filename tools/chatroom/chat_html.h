@@ -27,6 +27,8 @@ struct ShownLine {
     std::wstring name;
     std::wstring message;
     std::uint32_t rrggbb = 0;  // the colour of the line's first FONT tag; black without one
+
+    bool operator==(const ShownLine&) const = default;
 };
 
 // Every "<BR>" line with its markup removed, split at the first colon into name and message.

@@ -1,5 +1,7 @@
 #include "room_window.h"
 
+#include <algorithm>
+
 #include "chatroom_protocol.h"
 #include "history_answers.h"
 #include "room_clock.h"
@@ -315,10 +317,18 @@ void RoomWindow::SayFromForm() {
 }
 
 void RoomWindow::ShowConversation() {
-    shownLines_ = ParseConversation(TextOf(historyPane_));
+    std::vector<ShownLine> lines = ParseConversation(TextOf(historyPane_));
+    // Mostly a line came at the end: the list keeps the lines it shows and takes only the new ones, so that
+    // a long conversation does not make every new line slower than the one before.
+    const bool appended = lines.size() >= shownLines_.size() &&
+                          std::equal(shownLines_.begin(), shownLines_.end(), lines.begin());
+    const std::size_t kept = appended ? shownLines_.size() : 0;
+    shownLines_ = std::move(lines);
     SendMessageW(historyView_, WM_SETREDRAW, FALSE, 0);
-    SendMessageW(historyView_, LB_RESETCONTENT, 0, 0);
-    for (std::size_t i = 0; i < shownLines_.size(); ++i) {
+    if (!appended) {
+        SendMessageW(historyView_, LB_RESETCONTENT, 0, 0);
+    }
+    for (std::size_t i = kept; i < shownLines_.size(); ++i) {
         SendMessageW(historyView_, LB_ADDSTRING, 0, static_cast<LPARAM>(i));
     }
     if (!shownLines_.empty()) {
