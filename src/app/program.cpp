@@ -97,6 +97,10 @@ ChatCommandTargets JuboProgram::ChatCommandTargetsOf(Process& process) {
 
 void JuboProgram::Start() {
     RunBehindBarrier([&] { lifecycle_.Form_Load(); });
+    ShowMainWindow();
+}
+
+void JuboProgram::ShowMainWindow() {
     // The red scheme is the start-up appearance. Its picture is drawn once the user name has been asked
     // for, so that the prompt does not wait for it.
     RunBehindBarrier([&] { frmJubo_->SetBackPicture(pictures_.Of(kStartUpSkinAccent)); });

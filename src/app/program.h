@@ -54,6 +54,8 @@ class JuboProgram {
     // frmJubo's load handler (its prompts come before the window is shown), then shows the window. A load
     // handler that fails is abandoned, like any handler, and the program goes on.
     void Start();
+    // Gives frmJubo the start-up scheme's background picture and shows it: the last step of Start.
+    void ShowMainWindow();
 
     Form& frmJubo() { return *frmJubo_; }
     JuboPlayer& Player() { return player_; }

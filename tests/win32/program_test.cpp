@@ -59,7 +59,7 @@ class Program : public ::testing::Test {
                                                              .process = process,
                                                              .later = engineEvents,
                                                              .tray = trayIcon});
-        program->frmJubo().Show();
+        program->ShowMainWindow();
     }
 
     HWND frmJubo() { return Win32Form::Of(&program->frmJubo())->Window().Handle(); }
