@@ -131,6 +131,57 @@ PA
   return 1
 }
 
+# A real IRC server (ngircd) on 127.0.0.1 on a free port, with a configuration of its own under build/irc,
+# and a real IRC client (ii) in its channel #orvjubo as the participant Ann. The tests read what Ann reads and
+# make her speak through ii's files: ORVJUBO_IRC_PORT is the port, ORVJUBO_IRC_ANN her channel folder (a
+# Windows path), ORVJUBO_IRC_CHANNEL the channel.
+start_irc() {
+  local dir="$build_root/irc" port
+  rm -rf "$dir"
+  mkdir -p "$dir"
+  port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+  cat >"$dir/ngircd.conf" <<CONF
+[Global]
+Name = irc.orvjubo.test
+Info = the tests' own IRC server
+Listen = 127.0.0.1
+Ports = $port
+MotdPhrase = "Orv Jubo tests"
+[Limits]
+MaxConnectionsIP = 0
+[Options]
+PAM = no
+Ident = no
+DNS = no
+CONF
+  step "starting an IRC server (ngircd) on 127.0.0.1:$port"
+  ngircd -n -f "$dir/ngircd.conf" >"$log_dir/ngircd.log" 2>&1 &
+  remember_pid $!
+  for _ in $(seq 100); do
+    (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null && break
+    sleep 0.1
+  done
+  step "starting an IRC client (ii) as Ann in #orvjubo"
+  ii -s 127.0.0.1 -p "$port" -n Ann -i "$dir/ii" >"$log_dir/ii.log" 2>&1 &
+  remember_pid $!
+  local server_dir="$dir/ii/127.0.0.1"
+  for _ in $(seq 100); do
+    [ -p "$server_dir/in" ] && grep -q ' 001 \| :Welcome\|Welcome' "$server_dir/out" 2>/dev/null && break
+    sleep 0.1
+  done
+  echo "/j #orvjubo" >"$server_dir/in"
+  for _ in $(seq 100); do
+    [ -p "$server_dir/#orvjubo/in" ] && break
+    sleep 0.1
+  done
+  if [ ! -p "$server_dir/#orvjubo/in" ]; then
+    step "Ann did not get into #orvjubo (logs: ${log_dir#"$root"/}/ngircd.log, ii.log)"
+    return 1
+  fi
+  export ORVJUBO_IRC_PORT="$port" ORVJUBO_IRC_CHANNEL="#orvjubo"
+  export ORVJUBO_IRC_ANN="Z:${server_dir//\//\\}\\#orvjubo"
+}
+
 # A virtual X display on a free display number.
 start_virtual_display() {
   local number_file="$run_tmp/display"

@@ -26,6 +26,39 @@ std::optional<std::size_t> ParseNumber(const std::wstring& text, std::size_t dig
     return value <= largest ? std::optional<std::size_t>(value) : std::nullopt;
 }
 
+// "host", "host:port", "[v6 address]:port" or a bare v6 address; a port, when given, is 1 to 65535.
+bool SplitServer(const std::wstring& server, std::wstring& host, std::wstring& port) {
+    std::optional<std::wstring> portText;
+    if (server.front() == L'[') {
+        const std::size_t close = server.find(L']');
+        if (close == std::wstring::npos) {
+            return false;
+        }
+        host = server.substr(1, close - 1);
+        const std::wstring rest = server.substr(close + 1);
+        if (!rest.empty()) {
+            if (rest[0] != L':') {
+                return false;
+            }
+            portText = rest.substr(1);
+        }
+    } else if (const std::size_t colon = server.find(L':');
+               colon != std::wstring::npos && server.find(L':', colon + 1) == std::wstring::npos) {
+        host = server.substr(0, colon);
+        portText = server.substr(colon + 1);
+    } else {
+        host = server;
+    }
+    if (portText) {
+        const std::optional<std::size_t> number = ParseNumber(*portText, 5, 65535);
+        if (!number || *number == 0) {
+            return false;
+        }
+        port = *portText;
+    }
+    return !host.empty();
+}
+
 std::optional<unsigned> ParseMilliseconds(const std::wstring& text) {
     constexpr std::size_t kLongest = 60000;
     const std::optional<std::size_t> value = ParseNumber(text, 5, kLongest);
@@ -77,9 +110,25 @@ std::optional<RoomOptions> ParseRoomOptions(const std::vector<std::wstring>& arg
         } else if (option == L"--say" && valuesLeft >= 2 && !arguments[i + 1].empty()) {
             options.sayName = arguments[++i];
             options.sayText = arguments[++i];
+        } else if (option == L"--irc" && valuesLeft >= 1 && !arguments[i + 1].empty()) {
+            if (!SplitServer(arguments[++i], options.ircHost, options.ircPort)) {
+                return std::nullopt;
+            }
+        } else if (option == L"--channel" && valuesLeft >= 1) {
+            options.ircChannel = arguments[++i];
+        } else if (option == L"--nick" && valuesLeft >= 1) {
+            options.ircNick = arguments[++i];
         } else {
             return std::nullopt;
         }
+    }
+    const bool linked = !options.ircHost.empty() || !options.ircChannel.empty() || !options.ircNick.empty();
+    const auto validName = [](const std::wstring& name) {
+        return !name.empty() && name.find_first_of(L" ,\r\n\a") == std::wstring::npos;
+    };
+    if (linked && (options.ircHost.empty() || !validName(options.ircChannel) || !validName(options.ircNick) ||
+                   (options.ircChannel[0] != L'#' && options.ircChannel[0] != L'&'))) {
+        return std::nullopt;
     }
     return options;
 }

@@ -31,11 +31,18 @@ struct RoomOptions {
     // --say NAME TEXT: no window; hand the line to the running room and end.
     std::optional<std::wstring> sayName;
     std::wstring sayText;
+    // --irc HOST[:PORT] --channel "#NAME" --nick NICK, all three together: the room is linked to the IRC
+    // channel (port 6667 when none is given; "[::1]:6667" for an IPv6 address).
+    std::wstring ircHost;
+    std::wstring ircPort = L"6667";
+    std::wstring ircChannel;
+    std::wstring ircNick;
 };
 
 // Reads the arguments after the program name; nullopt when they make no sense (unknown option, missing value,
 // a button count outside 0 to 5, a --slow time that is not a number of milliseconds up to a minute, a
-// --history-bytes count that is not a number up to 64 MiB).
+// --history-bytes count that is not a number up to 64 MiB, an IRC link without its server, channel or nick, a
+// port that is not 1 to 65535, a channel that does not start with "#" or "&", a nick with a space).
 std::optional<RoomOptions> ParseRoomOptions(const std::vector<std::wstring>& arguments);
 
 }  // namespace chatroom

@@ -4,6 +4,7 @@
 
 #include "chatroom_protocol.h"
 #include "history_answers.h"
+#include "irc_text.h"
 #include "room_clock.h"
 #include "room_controls.h"
 #include "room_timeline.h"
@@ -29,6 +30,9 @@ enum ControlId : int {
 constexpr const wchar_t* kButtonCaptions[5] = {L"Warn", L"Block", L"Info", L"Invite", L"Send"};
 
 constexpr UINT kStallMessage = WM_APP + 2;
+constexpr UINT kIrcNewsMessage = WM_APP + 3;
+// The colour of lines nobody said: joins, parts, the link's state.
+constexpr wchar_t kPlainLineColour[] = L"#808080";
 // The room's exit code when its window cannot be made again.
 constexpr int kRecreateFailed = 3;
 // Long enough for any test of a room that does not answer; the room answers again afterwards.
@@ -88,6 +92,13 @@ bool RoomWindow::Create(HINSTANCE instance, int show) {
     }
     ShowWindow(window_, show);
     UpdateWindow(window_);
+    if (!options_.ircHost.empty()) {
+        link_ = std::make_unique<IrcLink>(IrcTarget{.host = ToUtf8(options_.ircHost),
+                                                    .port = ToUtf8(options_.ircPort),
+                                                    .channel = ToUtf8(options_.ircChannel),
+                                                    .nick = ToUtf8(options_.ircNick)},
+                                          window_, kIrcNewsMessage);
+    }
     return true;
 }
 
@@ -148,6 +159,11 @@ LRESULT RoomWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case kStallMessage:
             Stall();
             return 0;
+        case kIrcNewsMessage: {
+            const std::unique_ptr<IrcNews> news(reinterpret_cast<IrcNews*>(lParam));
+            OnIrcNews(*news);
+            return 0;
+        }
         case WM_DESTROY:
             if (!recreating_) {
                 PostQuitMessage(0);
@@ -293,6 +309,39 @@ void RoomWindow::AppendLine(const std::wstring& name, const wchar_t* colour, con
     SetWindowTextW(historyPane_, AppendChatLine(TextOf(historyPane_), line).c_str());
 }
 
+void RoomWindow::AppendPlainLine(const std::wstring& text) {
+    std::wstring line(kLineMarker);
+    line.append(L"<!-- (").append(TimeOfNewLine()).append(L") --><FONT COLOR=\"").append(kPlainLineColour);
+    line.append(L"\">").append(text).append(L"</FONT>");
+    SetWindowTextW(historyPane_, AppendChatLine(TextOf(historyPane_), line).c_str());
+}
+
+void RoomWindow::OnIrcNews(const IrcNews& news) {
+    switch (news.kind) {
+        case IrcNews::Kind::Event: {
+            const IrcEvent& event = news.event;
+            const std::wstring nick = IrcToPaneText(event.nick);
+            if (event.kind == IrcEvent::Kind::Said) {
+                AppendLine(nick, kOtherPeopleColour, IrcToPaneText(event.text));
+            } else if (event.kind == IrcEvent::Kind::Action) {
+                AppendLine(nick, kOtherPeopleColour, L"* " + nick + L" " + IrcToPaneText(event.text));
+            } else if (event.kind == IrcEvent::Kind::Notice) {
+                AppendPlainLine(IrcToPaneText(event.text));
+            } else if (event.kind == IrcEvent::Kind::Joined) {
+                AppendPlainLine(L"joined " + IrcToPaneText(event.text));
+            }
+            break;
+        }
+        case IrcNews::Kind::State:
+            SetWindowTextW(window_, (std::wstring(kRoomCaption) + L" - IRC: " + FromUtf8(news.text)).c_str());
+            break;
+        case IrcNews::Kind::Lost:
+            SetWindowTextW(window_, (std::wstring(kRoomCaption) + L" - IRC: not connected").c_str());
+            AppendPlainLine(L"IRC: " + IrcToPaneText(news.text));
+            break;
+    }
+}
+
 void RoomWindow::PostEntryAsLocalLine() {
     if (entryPane_ == nullptr) {
         return;
@@ -302,6 +351,9 @@ void RoomWindow::PostEntryAsLocalLine() {
         return;
     }
     AppendLine(options_.localName, kLocalUserColour, message);
+    if (link_) {
+        link_->Say(PaneTextToIrc(message, link_->LongestText()));
+    }
     SetWindowTextW(entryPane_, L"");
 }
 

@@ -4,10 +4,12 @@
 // something as another participant.
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "chat_html.h"
+#include "irc_link.h"
 #include "room_options.h"
 
 namespace chatroom {
@@ -38,6 +40,9 @@ class RoomWindow {
     void Recreate();
 
     void AppendLine(const std::wstring& name, const wchar_t* colour, const std::wstring& message);
+    // A line in grey with no sender (joins, parts, the link's state), which the scanner never reports.
+    void AppendPlainLine(const std::wstring& text);
+    void OnIrcNews(const IrcNews& news);
     void PostEntryAsLocalLine();
     void SayFromForm();
     void ShowConversation();
@@ -61,6 +66,8 @@ class RoomWindow {
     HFONT boldFont_ = nullptr;
     std::vector<ShownLine> shownLines_;
     bool recreating_ = false;
+    // The link to an IRC channel, with --irc.
+    std::unique_ptr<IrcLink> link_;
 };
 
 }  // namespace chatroom
