@@ -4,6 +4,7 @@
 // it still reaches the room only through its windows.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 
@@ -104,8 +105,16 @@ TEST_F(AudibleIrcRoom, AnnOnIrcReadsThePlayerAndDrivesIt) {
     const std::string shown = WaitForRoomToShow("Ann</B></FONT>: &lt;b&gt;x&lt;/b&gt; &amp; y");
     EXPECT_NE(shown.find("Ann</B></FONT>: &lt;b&gt;x&lt;/b&gt; &amp; y"), std::string::npos) << shown;
     EXPECT_FALSE(player_.HasEnded());
-    // A picture of the session for people to look at (build/screens/irc_session.png).
-    EXPECT_TRUE(screens::SaveScreenshot(screens::CaptureWindow(roomWindow_), L"irc_session"));
+    // A picture of the session for people to look at (build/screens/irc_session.png): the player beside the
+    // room.
+    RECT room{}, player{};
+    GetWindowRect(roomWindow_, &room);
+    SetWindowPos(mainWindow, nullptr, room.right + 8, room.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Sleep(1000);
+    GetWindowRect(mainWindow, &player);
+    const RECT both{room.left, room.top, player.right, std::max(room.bottom, player.bottom)};
+    EXPECT_TRUE(screens::SaveScreenshot(screens::CaptureScreen(both), L"irc_session"));
 }
 
 }  // namespace

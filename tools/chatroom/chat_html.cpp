@@ -1,6 +1,7 @@
 #include "chat_html.h"
 
 #include <cwctype>
+#include <utility>
 
 namespace chatroom {
 
@@ -19,6 +20,8 @@ bool EndsWithIgnoringCase(std::wstring_view text, std::wstring_view ending) {
            Lowered(text.substr(text.size() - ending.size())) == Lowered(ending);
 }
 
+// The text without its tags, and with the character references a chat client writes for "<", ">", "&" and
+// '"' read back, as a chat window shows them.
 std::wstring WithoutMarkup(std::wstring_view text) {
     std::wstring plain;
     bool inTag = false;
@@ -31,7 +34,25 @@ std::wstring WithoutMarkup(std::wstring_view text) {
             plain.push_back(c);
         }
     }
-    return plain;
+    constexpr std::pair<std::wstring_view, wchar_t> kReferences[] = {
+        {L"&lt;", L'<'}, {L"&gt;", L'>'}, {L"&quot;", L'"'}, {L"&amp;", L'&'}};
+    std::wstring shown;
+    shown.reserve(plain.size());
+    for (std::size_t i = 0; i < plain.size(); ++i) {
+        bool replaced = false;
+        for (const auto& [reference, character] : kReferences) {
+            if (plain.compare(i, reference.size(), reference) == 0) {
+                shown.push_back(character);
+                i += reference.size() - 1;
+                replaced = true;
+                break;
+            }
+        }
+        if (!replaced) {
+            shown.push_back(plain[i]);
+        }
+    }
+    return shown;
 }
 
 std::wstring TimeOf(std::wstring_view line) {

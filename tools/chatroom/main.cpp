@@ -2,7 +2,7 @@
 // classes and child order, so that the player can be tried and tested without the messenger.
 //   chatroom.exe [--buttons N] [--single-pane] [--stall] [--slow MS] [--lie-length] [--local-name NAME]
 //                [--fixed-time "8:15:02 PM"] [--timeline FILE] [--history-bytes N] [--change-between-reads]
-//                [--close-on-entry]
+//                [--close-on-entry] [--irc HOST[:PORT] --channel "#NAME" --nick NICK]
 //   chatroom.exe --say NAME TEXT     hands a line of NAME to the running room, then ends (1: no room)
 // Ends with 2 for a command line it does not understand, 3 when the window or the timeline file cannot be
 // made.
