@@ -45,10 +45,11 @@ IrcLink::IrcLink(IrcTarget target, HWND window, UINT message)
 IrcLink::~IrcLink() {
     SetEvent(stop_);
     {
-        // A connect or a read in progress ends when its socket closes.
+        // A connect or a read in progress ends when its socket closes; the thread then leaves it alone.
         const std::lock_guard lock(mutex_);
         if (socket_ != INVALID_SOCKET) {
-            shutdown(socket_, SD_BOTH);
+            closesocket(socket_);
+            socket_ = INVALID_SOCKET;
         }
     }
     thread_.join();
@@ -69,6 +70,15 @@ void IrcLink::Post(IrcNews news) {
     auto posted = std::make_unique<IrcNews>(std::move(news));
     if (PostMessageW(window_, message_, 0, reinterpret_cast<LPARAM>(posted.get()))) {
         posted.release();  // the window deletes it
+    }
+}
+
+void IrcLink::CloseOwnSocket(UINT_PTR socket) {
+    const std::lock_guard lock(mutex_);
+    // The destructor may have closed it already, to end a connect or a read.
+    if (socket_ == socket) {
+        closesocket(socket);
+        socket_ = INVALID_SOCKET;
     }
 }
 
@@ -125,9 +135,8 @@ bool IrcLink::Connection(std::string& why) {
         if (connect(socket, address->ai_addr, static_cast<int>(address->ai_addrlen)) == 0) {
             break;
         }
-        const std::lock_guard lock(mutex_);
-        closesocket(socket);
-        socket = socket_ = INVALID_SOCKET;
+        CloseOwnSocket(socket);
+        socket = INVALID_SOCKET;
     }
     freeaddrinfo(found);
     if (socket == INVALID_SOCKET) {
@@ -193,11 +202,7 @@ bool IrcLink::Connection(std::string& why) {
         }
         joined = joined || nowJoined;
     }
-    {
-        const std::lock_guard lock(mutex_);
-        closesocket(socket);
-        socket_ = INVALID_SOCKET;
-    }
+    CloseOwnSocket(socket);
     return joined;
 }
 

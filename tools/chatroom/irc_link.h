@@ -52,6 +52,7 @@ class IrcLink {
     // the channel.
     bool Connection(std::string& why);
     void Post(IrcNews news);
+    void CloseOwnSocket(UINT_PTR socket);
     bool WaitForStop(DWORD milliseconds) const;
 
     IrcTarget target_;
