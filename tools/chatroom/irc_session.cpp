@@ -181,6 +181,14 @@ void IrcSession::Handle(const IrcMessage& message, std::vector<IrcEvent>& events
     }
 }
 
+void IrcSession::Urgent(std::string line) {
+    if (line.size() + 2 > kIrcLineLimit ||
+        line.find_first_of(std::string_view("\r\n\0", 3)) != std::string::npos) {
+        return;
+    }
+    urgent_.push_back(std::move(line) + "\r\n");
+}
+
 void IrcSession::Say(const std::vector<std::string>& texts) {
     paced_.insert(paced_.end(), texts.begin(), texts.end());
 }

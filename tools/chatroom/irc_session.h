@@ -64,7 +64,9 @@ class IrcSession {
 
   private:
     void Handle(const IrcMessage& message, std::vector<IrcEvent>& events);
-    void Urgent(std::string line) { urgent_.push_back(std::move(line) + "\r\n"); }
+    // A line to write before anything paced. One that would not be a single line of the protocol (a line
+    // break or NUL from a hostile server's PING, or longer than the limit) is not written at all.
+    void Urgent(std::string line);
 
     std::string wantedNick_;
     std::string nick_;

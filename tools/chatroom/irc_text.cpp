@@ -1,5 +1,7 @@
 #include "irc_text.h"
 
+#include "playlist/utf8.h"
+
 #include <cstdint>
 #include <cwctype>
 
@@ -75,55 +77,6 @@ void AppendWide(std::wstring& out, char32_t c) {
     } else {
         out.push_back(static_cast<wchar_t>(c));
     }
-}
-
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out.push_back(static_cast<char>(c));
-    } else if (c < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else if (c < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    }
-}
-
-// The UTF-8 sequence at `at`: its code point and length, or nothing (length 0) when it is not one.
-std::size_t DecodeUtf8At(std::string_view text, std::size_t at, char32_t& c) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char first = byte(at);
-    std::size_t length = 0;
-    char32_t lowest = 0;
-    if (first < 0x80) {
-        c = first;
-        return 1;
-    } else if (first >= 0xC2 && first <= 0xDF) {
-        length = 2, c = first & 0x1F, lowest = 0x80;
-    } else if (first >= 0xE0 && first <= 0xEF) {
-        length = 3, c = first & 0x0F, lowest = 0x800;
-    } else if (first >= 0xF0 && first <= 0xF4) {
-        length = 4, c = first & 0x07, lowest = 0x10000;
-    } else {
-        return 0;
-    }
-    if (at + length > text.size()) {
-        return 0;
-    }
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((byte(at + i) & 0xC0) != 0x80) {
-            return 0;
-        }
-        c = (c << 6) | (byte(at + i) & 0x3F);
-    }
-    const bool surrogate = c >= 0xD800 && c <= 0xDFFF;
-    return c < lowest || c > 0x10FFFF || surrogate ? 0 : length;
 }
 
 std::wstring Lowered(std::wstring_view text) {
@@ -244,9 +197,9 @@ std::vector<Piece> PiecesOf(std::wstring_view markup) {
         if (c < 0x20) {
             return;  // a control character would be a formatting code, or worse
         }
-        std::string bytes;
-        AppendUtf8(bytes, c);
-        pieces.push_back({std::move(bytes), true});
+        std::wstring character;
+        AppendWide(character, c);
+        pieces.push_back({orv::ToUtf8(character), true});
     };
     for (std::size_t i = 0; i < markup.size(); ++i) {
         const wchar_t c = markup[i];
@@ -282,41 +235,20 @@ std::vector<Piece> PiecesOf(std::wstring_view markup) {
 
 }  // namespace
 
-std::string ToUtf8(std::wstring_view text) {
-    std::string utf8;
-    utf8.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char32_t c = text[i];
-        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-            text[i + 1] <= 0xDFFF) {
-            c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
-        } else if (c >= 0xD800 && c <= 0xDFFF) {
-            c = 0xFFFD;
-        }
-        AppendUtf8(utf8, c);
+std::wstring FromIrcBytes(std::string_view bytes) {
+    if (orv::IsWellFormedUtf8(bytes)) {
+        return orv::FromUtf8(bytes);
     }
-    return utf8;
-}
-
-std::wstring FromUtf8(std::string_view utf8) {
-    std::wstring text;
-    text.reserve(utf8.size());
-    for (std::size_t i = 0; i < utf8.size();) {
-        char32_t c = 0;
-        const std::size_t length = DecodeUtf8At(utf8, i, c);
-        if (length == 0) {
-            c = static_cast<unsigned char>(utf8[i]);  // Latin-1
-            ++i;
-        } else {
-            i += length;
-        }
-        AppendWide(text, c);
+    std::wstring latin1;
+    latin1.reserve(bytes.size());
+    for (const char c : bytes) {
+        latin1.push_back(static_cast<wchar_t>(static_cast<unsigned char>(c)));
     }
-    return text;
+    return latin1;
 }
 
 std::wstring IrcToPaneText(std::string_view utf8) {
-    const std::wstring text = FromUtf8(WithoutFormatting(utf8));
+    const std::wstring text = FromIrcBytes(WithoutFormatting(utf8));
     std::wstring escaped;
     escaped.reserve(text.size());
     for (const wchar_t c : text) {

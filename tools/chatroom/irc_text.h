@@ -13,7 +13,7 @@ inline constexpr std::size_t kIrcLineLimit = 512;
 
 // What somebody on IRC wrote, as the message of a line in the pane: formatting codes removed, "<", ">" and
 // "&" written as character references (so that nobody can put markup into the conversation), the text
-// decoded from UTF-8 (bytes that are not UTF-8 are taken as Latin-1, as IRC clients do).
+// decoded as FromIrcBytes does.
 std::wstring IrcToPaneText(std::string_view utf8);
 
 // What the local person sent (the room's markup) as IRC message texts, each at most maxBytes of UTF-8:
@@ -22,8 +22,8 @@ std::wstring IrcToPaneText(std::string_view utf8);
 // characters, and each later part starts with the formatting still on. Nothing when the text has none.
 std::vector<std::string> PaneTextToIrc(std::wstring_view markup, std::size_t maxBytes);
 
-// The room's wide text (UTF-16 on Windows) to UTF-8 and back; an unpaired surrogate becomes U+FFFD.
-std::string ToUtf8(std::wstring_view text);
-std::wstring FromUtf8(std::string_view utf8);
+// What came from IRC as the room's wide text: UTF-8 when the bytes are, else Latin-1 (a client that sends
+// another encoding most often sends that).
+std::wstring FromIrcBytes(std::string_view bytes);
 
 }  // namespace chatroom

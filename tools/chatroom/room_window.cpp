@@ -5,6 +5,7 @@
 #include "chatroom_protocol.h"
 #include "history_answers.h"
 #include "irc_text.h"
+#include "playlist/utf8.h"
 #include "room_clock.h"
 #include "room_controls.h"
 #include "room_timeline.h"
@@ -93,10 +94,10 @@ bool RoomWindow::Create(HINSTANCE instance, int show) {
     ShowWindow(window_, show);
     UpdateWindow(window_);
     if (!options_.ircHost.empty()) {
-        link_ = std::make_unique<IrcLink>(IrcTarget{.host = ToUtf8(options_.ircHost),
-                                                    .port = ToUtf8(options_.ircPort),
-                                                    .channel = ToUtf8(options_.ircChannel),
-                                                    .nick = ToUtf8(options_.ircNick)},
+        link_ = std::make_unique<IrcLink>(IrcTarget{.host = orv::ToUtf8(options_.ircHost),
+                                                    .port = orv::ToUtf8(options_.ircPort),
+                                                    .channel = orv::ToUtf8(options_.ircChannel),
+                                                    .nick = orv::ToUtf8(options_.ircNick)},
                                           window_, kIrcNewsMessage);
     }
     return true;
@@ -333,7 +334,7 @@ void RoomWindow::OnIrcNews(const IrcNews& news) {
             break;
         }
         case IrcNews::Kind::State:
-            SetWindowTextW(window_, (std::wstring(kRoomCaption) + L" - IRC: " + FromUtf8(news.text)).c_str());
+            SetWindowTextW(window_, (std::wstring(kRoomCaption) + L" - IRC: " + FromIrcBytes(news.text)).c_str());
             break;
         case IrcNews::Kind::Lost:
             SetWindowTextW(window_, (std::wstring(kRoomCaption) + L" - IRC: not connected").c_str());
