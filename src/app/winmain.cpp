@@ -15,6 +15,7 @@
 #include "platform/exception_barrier.h"
 #include "platform/win32/crash_report.h"
 #include "platform/win32/dpi.h"
+#include "platform/win32/message_loop.h"
 #include "platform/win32/win32_chat_windows.h"
 #include "platform/win32/win32_code_page.h"
 #include "platform/win32/win32_dialogs.h"
@@ -31,19 +32,6 @@ namespace {
 
 // The icon resource of the program (orvjubo.rc).
 constexpr int kProgramIcon = 1;
-
-int RunMessageLoop() {
-    MSG msg{};
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        // Tab, arrows, space and Enter move between and press the controls of whichever window has them.
-        const HWND window = msg.hwnd != nullptr ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
-        if (window == nullptr || !IsDialogMessageW(window, &msg)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-    }
-    return static_cast<int>(msg.wParam);
-}
 
 }  // namespace
 
@@ -137,5 +125,5 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     program->Start();
     SetForegroundWindow(orv::win32::Win32Form::Of(&program->frmJubo())->Window().Handle());
 
-    return RunMessageLoop();
+    return orv::win32::RunMessageLoop();
 }

@@ -18,6 +18,7 @@
 #include "fakes/fake_timer.h"
 #include "fakes/fake_tray_icon.h"
 #include "platform/win32/dpi.h"
+#include "platform/win32/message_loop.h"
 #include "platform/win32/unique_handles.h"
 #include "platform/win32/win32_engine_panels.h"
 #include "platform/win32/win32_folders.h"
@@ -279,6 +280,77 @@ TEST_F(Program, TheRedPictureLiesTopLeftOverTheBackgroundColourAndShowsThroughTh
                 << x << "," << y;
         }
     }
+}
+
+// A key pressed on the focused control, posted and then routed as the program's message loop routes it.
+void PressKey(HWND focus, UINT key, bool shift = false) {
+    BYTE state[256] = {};
+    GetKeyboardState(state);
+    state[VK_SHIFT] = shift ? 0x80 : 0;
+    SetKeyboardState(state);
+    const bool system = key == VK_F10;
+    PostMessageW(focus, system ? WM_SYSKEYDOWN : WM_KEYDOWN, key, 1);
+    PostMessageW(focus, system ? WM_SYSKEYUP : WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
+    MSG msg{};
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        DispatchWithKeyboardNavigation(msg);
+    }
+    state[VK_SHIFT] = 0;
+    SetKeyboardState(state);
+}
+
+bool menuOpened = false;
+int menuChecks = 0;
+
+// Closes a pop-up menu that is open, and remembers that one was; ends any menu mode after two seconds.
+void CALLBACK CloseOpenMenu(HWND, UINT, UINT_PTR, DWORD) {
+    const HWND menu = FindWindowW(L"#32768", nullptr);
+    if (menu != nullptr && IsWindowVisible(menu)) {
+        menuOpened = true;
+        EndMenu();
+    } else if (++menuChecks > 40) {
+        EndMenu();
+    }
+}
+
+// Whether a pop-up menu opened while the action ran; the menu is closed again at once.
+bool MenuOpensDuring(const std::function<void()>& action) {
+    menuOpened = false;
+    menuChecks = 0;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, CloseOpenMenu);
+    action();
+    KillTimer(nullptr, timer);
+    return menuOpened;
+}
+
+TEST_F(Program, TheKeysDoWhatTheMouseDoesAndEscapeClosesOnlyAnAuxiliaryWindow) {
+    FormListBox& list1 = program->frmJubo().ListBoxNamed("List1");
+    list1.AddItem(L"one.mp3");
+    ASSERT_TRUE(list1.SetListIndex(0));
+    const HWND list = Win32Form::Of(&program->frmJubo())->Window().Control("List1");
+    SetFocus(list);
+    const struct {
+        const char* what;
+        UINT key;
+        bool shift;
+        bool opensMenu;
+    } menuKeys[] = {{"Enter", VK_RETURN, false, false},
+                    {"the context-menu key", VK_APPS, false, true},
+                    {"Shift+F10", VK_F10, true, true},
+                    {"F10 alone", VK_F10, false, false}};
+    for (const auto& k : menuKeys) {
+        EXPECT_EQ(MenuOpensDuring([&] { PressKey(list, k.key, k.shift); }), k.opensMenu) << k.what;
+    }
+    // Enter played the selected entry, as a double-click does.
+    EXPECT_EQ(program->frmJubo().TextBoxNamed("Text1").GetText(), L"one.mp3");
+
+    const HWND chatSends = OpenChatSends();
+    ASSERT_NE(chatSends, nullptr);
+    PressKey(testing::FindChild(chatSends, L"Button", L"Disable ChatSends"), VK_ESCAPE);
+    EXPECT_FALSE(IsWindowVisible(chatSends)) << "Escape did not close \"Chat Sends\"";
+    PressKey(list, VK_ESCAPE);
+    EXPECT_TRUE(IsWindowVisible(frmJubo())) << "Escape closed the main window";
+    EXPECT_EQ(process.ends, 0);
 }
 
 }  // namespace

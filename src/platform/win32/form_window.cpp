@@ -139,6 +139,12 @@ LRESULT FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             break;
         case WM_COMMAND:
+            // Escape comes from the dialog navigation as IDCANCEL without a control: it closes a window
+            // without a taskbar button (an auxiliary one) as its close box does; the main window stays.
+            if (LOWORD(wParam) == IDCANCEL && lParam == 0 && !spec_.taskbarButton) {
+                SendMessageW(Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+                return 0;
+            }
             if (controls_.HandleCommand(wParam, lParam)) {
                 return 0;
             }

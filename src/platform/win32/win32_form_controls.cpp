@@ -83,9 +83,8 @@ class Win32FormListBox : public Win32Control<FormListBox> {
   public:
     Win32FormListBox(FormWindow& window, const ControlSpec& control) : Win32Control(window, control) {
         window_.Controls().OnCommand(name_, [this](int notifyCode) {
-            if (notifyCode == LBN_DBLCLK && onDoubleClick) {
-                const auto handler = onDoubleClick;  // a copy: the handler may replace itself
-                handler();
+            if (notifyCode == LBN_DBLCLK) {
+                DoubleClick();
             }
         });
         // A plain window-procedure subclass: the common controls' subclassing looks up a window property at
@@ -116,6 +115,13 @@ class Win32FormListBox : public Win32Control<FormListBox> {
   private:
     Win32ListBox List() const { return Win32ListBox(Child()); }
 
+    void DoubleClick() {
+        if (onDoubleClick) {
+            const auto handler = onDoubleClick;  // a copy: the handler may replace itself
+            handler();
+        }
+    }
+
     void MouseDown(MouseButton button) {
         if (onMouseDown) {
             const auto handler = onMouseDown;
@@ -144,6 +150,29 @@ class Win32FormListBox : public Win32Control<FormListBox> {
                 // The right button leaves the selection as it was.
                 RunBehindBarrier([&] { list->MouseDown(MouseButton::Right); });
                 return 0;
+            case WM_GETDLGCODE: {
+                // Enter stays with the list instead of pressing the window's default button.
+                const auto* msg = reinterpret_cast<const MSG*>(lParam);
+                const LRESULT code = CallWindowProcW(original, child, message, wParam, lParam);
+                return msg != nullptr && msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN
+                           ? code | DLGC_WANTMESSAGE
+                           : code;
+            }
+            case WM_KEYDOWN:
+                // Enter does what a double-click does: the entry's own action.
+                if (wParam == VK_RETURN) {
+                    RunBehindBarrier([&] { list->DoubleClick(); });
+                    return 0;
+                }
+                break;
+            case WM_KEYUP:
+            case WM_SYSKEYUP:
+                // The context-menu key and Shift+F10 do what the right button does.
+                if (wParam == VK_APPS || (wParam == VK_F10 && (GetKeyState(VK_SHIFT) & 0x8000) != 0)) {
+                    RunBehindBarrier([&] { list->MouseDown(MouseButton::Right); });
+                    return 0;
+                }
+                break;
             case WM_LBUTTONDOWN:
             case WM_MBUTTONDOWN: {
                 const LRESULT result = CallWindowProcW(original, child, message, wParam, lParam);
