@@ -9,7 +9,9 @@
 #include <memory>
 #include <vector>
 
+#include "app/main_window_layout.h"
 #include "app/program.h"
+#include "player/chat_sends_layout.h"
 #include "fakes/fake_chat_windows.h"
 #include "fakes/fake_code_page.h"
 #include "fakes/fake_dialogs.h"
@@ -351,6 +353,50 @@ TEST_F(Program, TheKeysDoWhatTheMouseDoesAndEscapeClosesOnlyAnAuxiliaryWindow) {
     PressKey(list, VK_ESCAPE);
     EXPECT_TRUE(IsWindowVisible(frmJubo())) << "Escape closed the main window";
     EXPECT_EQ(process.ends, 0);
+}
+
+// The window's own controls that Tab stops at, in the order of the layout's tab indexes.
+std::vector<HWND> TabStopsInLayoutOrder(const FormWindow& window, const WindowSpec& layout) {
+    std::vector<const ControlSpec*> stops;
+    for (const ControlSpec& control : layout.controls) {
+        const HWND child = window.Control(control.name);
+        if (child != nullptr && (GetWindowLongW(child, GWL_STYLE) & WS_TABSTOP) != 0 &&
+            IsWindowVisible(child) && IsWindowEnabled(child)) {
+            stops.push_back(&control);
+        }
+    }
+    std::stable_sort(stops.begin(), stops.end(),
+                     [](const ControlSpec* a, const ControlSpec* b) { return a->tabIndex < b->tabIndex; });
+    std::vector<HWND> windows;
+    for (const ControlSpec* control : stops) {
+        windows.push_back(window.Control(control->name));
+    }
+    return windows;
+}
+
+TEST_F(Program, TabAndShiftTabFollowTheLayoutsTabOrder) {
+    const HWND chatSends = OpenChatSends();
+    ASSERT_NE(chatSends, nullptr);
+    const struct {
+        const char* window;
+        const FormWindow& form;
+        WindowSpec layout;
+    } windows[] = {
+        {"frmJubo", Win32Form::Of(&program->frmJubo())->Window(), MainWindowSpec()},
+        {"frmChatSends", Win32Form::Of(&program->Player().frmChatSends().Window())->Window(),
+         ChatSendsWindowSpec()},
+    };
+    for (const auto& w : windows) {
+        SCOPED_TRACE(w.window);
+        const std::vector<HWND> stops = TabStopsInLayoutOrder(w.form, w.layout);
+        SetFocus(stops.front());
+        for (std::size_t i = 1; i < stops.size(); ++i) {
+            PressKey(GetFocus(), VK_TAB);
+            EXPECT_EQ(GetFocus(), stops[i]) << "Tab from stop " << i - 1;
+        }
+        PressKey(GetFocus(), VK_TAB, true);
+        EXPECT_EQ(GetFocus(), stops[stops.size() - 2]) << "Shift+Tab from the last stop";
+    }
 }
 
 }  // namespace

@@ -66,6 +66,26 @@ class Win32Control : public Interface {
     ControlKind kind_;
 };
 
+constexpr UINT_PTR kTabLeavesTheEditId = 1;
+
+// A multiline edit asks for every key, and moves the focus on Tab itself only inside a dialog box: in the
+// program's windows Tab and Shift+Tab go on to the next control as from any other box (Ctrl+Tab still types
+// a tab).
+LRESULT CALLBACK TabLeavesTheEdit(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                  DWORD_PTR) {
+    if (message == WM_GETDLGCODE) {
+        const LRESULT code = DefSubclassProc(edit, message, wParam, lParam);
+        const auto* msg = reinterpret_cast<const MSG*>(lParam);
+        const bool plainTab = msg != nullptr && msg->message == WM_KEYDOWN && msg->wParam == VK_TAB &&
+                              (GetKeyState(VK_CONTROL) & 0x8000) == 0;
+        return plainTab ? code & ~(DLGC_WANTALLKEYS | DLGC_WANTTAB | DLGC_WANTMESSAGE) : code;
+    }
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(edit, TabLeavesTheEdit, kTabLeavesTheEditId);
+    }
+    return DefSubclassProc(edit, message, wParam, lParam);
+}
+
 class Win32FormTextBox : public Win32Control<FormTextBox> {
   public:
     Win32FormTextBox(FormWindow& window, const ControlSpec& control) : Win32Control(window, control) {
@@ -76,6 +96,9 @@ class Win32FormTextBox : public Win32Control<FormTextBox> {
                 handler();
             }
         });
+        if (const HWND child = Child(); child != nullptr && control.multiLine) {
+            SetWindowSubclass(child, TabLeavesTheEdit, kTabLeavesTheEditId, 0);
+        }
     }
 };
 
