@@ -122,17 +122,7 @@ class SessionBench : public PlayerBesideRoom {
   protected:
     // The room (with the arguments), the player beside it with the commands on: its main window.
     HWND StartEvening(const std::wstring& roomArguments) {
-        StartRoom(roomArguments);
-        if (HasFatalFailure()) {
-            return nullptr;
-        }
-        StartPlayer();
-        if (HasFatalFailure()) {
-            return nullptr;
-        }
-        EXPECT_TRUE(AnswerInputBox(player_.Id(), kUserNamePrompt, L"Rosa")) << "no \"UserName\" prompt";
-        WaitForRoomToShow(LoadedAnnouncement(L"Rosa"));
-        const HWND mainWindow = WaitForMainWindow();
+        const HWND mainWindow = StartRosaBesideTheRoom(roomArguments);
         if (mainWindow == nullptr || EnableChatCommands(mainWindow) == nullptr) {
             ADD_FAILURE() << "the player did not come up with its commands on";
             return nullptr;

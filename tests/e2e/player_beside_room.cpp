@@ -57,8 +57,8 @@ HWND PlayerBesideRoom::EnableChatCommands(HWND mainWindow) {
     return ccoms;
 }
 
-HWND PlayerBesideRoom::StartRosaBesideTheRoom() {
-    StartRoom();
+HWND PlayerBesideRoom::StartRosaBesideTheRoom(const std::wstring& roomArguments) {
+    StartRoom(roomArguments);
     if (HasFatalFailure()) {
         return nullptr;
     }

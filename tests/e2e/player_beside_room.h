@@ -34,7 +34,7 @@ class PlayerBesideRoom : public ::testing::Test {
     HWND WaitForMainWindow();
     // The room, then the player, whose user is Rosa; the main window once the room has heard of her (nullptr,
     // with a failure, when something did not come).
-    HWND StartRosaBesideTheRoom();
+    HWND StartRosaBesideTheRoom(const std::wstring& roomArguments = L"");
     // Opens "Ccoms" from the main window and presses "Enable Ccoms"; the "Ccoms" window once the room shows
     // that the commands are on (nullptr, with a failure, when it did not open).
     HWND EnableChatCommands(HWND mainWindow);
