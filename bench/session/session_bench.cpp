@@ -13,7 +13,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -73,19 +72,6 @@ double MsToWindow(LaunchedProgram& program, const std::wstring& exe, const std::
         Sleep(1);
     }
     return NowMs() - started;
-}
-
-// The message-only timer window of the process.
-HWND TimerWindowOf(DWORD processId) {
-    for (HWND window = FindWindowExW(HWND_MESSAGE, nullptr, kTimerWindowClass, nullptr); window != nullptr;
-         window = FindWindowExW(HWND_MESSAGE, window, kTimerWindowClass, nullptr)) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if (owner == processId) {
-            return window;
-        }
-    }
-    return nullptr;
 }
 
 LRESULT HistoryLength(HWND pane) {
@@ -214,7 +200,7 @@ TEST_F(AudibleSessionBench, ALongEveningOfCommands) {
     const HWND mainWindow = StartEvening(kLongConversation);
     ASSERT_NE(mainWindow, nullptr);
     const HWND pane = FindHistoryPane();
-    const HWND timer = TimerWindowOf(player_.Id());
+    const HWND timer = WindowOfProcess(HWND_MESSAGE, kTimerWindowClass, player_.Id());
     ASSERT_NE(pane, nullptr) << "the room has no history pane";
     ASSERT_NE(timer, nullptr) << "the player has no timer window";
 

@@ -56,14 +56,7 @@ TEST_F(ChatCommandsInRoom, TheTriggerFromCcomsWorksForOthersAndEndSaysGoodbyeOnc
 
 // The player's tray window, which the shell knows its icon by; nullptr when there is none.
 HWND TrayWindowOf(DWORD processId) {
-    for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, L"OrvJubo.cSysTray", nullptr));) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if (owner == processId) {
-            return window;
-        }
-    }
-    return nullptr;
+    return WindowOfProcess(nullptr, L"OrvJubo.cSysTray", processId);
 }
 
 // Whether the shell holds the icon: NIM_MODIFY succeeds only for an icon it has.

@@ -268,6 +268,17 @@ HWND FindDescendant(HWND parent, const std::wstring& className, const std::wstri
     return search.found;
 }
 
+HWND WindowOfProcess(HWND parent, const wchar_t* className, DWORD processId) {
+    for (HWND window = nullptr; (window = FindWindowExW(parent, window, className, nullptr)) != nullptr;) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == processId) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
 bool WaitUntilGone(HWND window, DWORD timeoutMs) {
     return WaitUntil([&] { return !IsWindow(window) || !IsWindowVisible(window); }, timeoutMs);
 }

@@ -89,6 +89,9 @@ HWND WaitForTopWindow(const WindowQuery& query, DWORD timeoutMs = kWindowTimeout
 // any.
 HWND FindDescendant(HWND parent, const std::wstring& className, const std::wstring& text);
 bool WaitUntilGone(HWND window, DWORD timeoutMs = kWindowTimeoutMs);
+// The process's window of this class among the children of the parent (nullptr: the top-level windows,
+// HWND_MESSAGE: the message-only ones), visible or not; nullptr when it has none.
+HWND WindowOfProcess(HWND parent, const wchar_t* className, DWORD processId);
 
 // True when the window's thread handles a message within the time.
 bool Answers(HWND window, DWORD timeoutMs);
