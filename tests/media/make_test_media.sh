@@ -22,6 +22,8 @@ tone short_440.mp3 1 440
 tone short_660.mp3 1 660
 tone short_880.mp3 1 880
 tone long_440.mp3 12 440
+# The demonstration's songs: long enough to last the whole session.
+tone demo_tune.mp3 180 392
 
 # A text file that only carries a song's name.
 [[ -s $dir/not_a_song.mp3 ]] || printf 'This is a text file, not a song.\r\n' >"$dir/not_a_song.mp3"
