@@ -33,6 +33,9 @@ const std::wstring kSkinChooserCaption = L"                -- Skins --";
 
 // The pictures and captions of the steps.
 class DemoRecord {
+    // Time for what the step changed to be painted before the picture.
+    static constexpr DWORD kPaintMs = 250;
+
   public:
     DemoRecord() {
         wchar_t folder[MAX_PATH] = {};
@@ -51,10 +54,23 @@ class DemoRecord {
         if (folder_.empty()) {
             return;
         }
+        Sleep(kPaintMs);
         const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
         EXPECT_TRUE(screens::WriteBmp(screens::CaptureScreen(screen),
                                       folder_ + L"\\" + std::wstring(file.begin(), file.end()) + L".bmp"))
             << "the picture " << file << " was not written";
+    }
+
+    // A picture of one window with its frame, "window-<name>", for the manual; not a step of its own.
+    void Window(HWND window, const std::string& name) {
+        RECT area{};
+        Sleep(kPaintMs);
+        if (folder_.empty() || !GetWindowRect(window, &area)) {
+            return;
+        }
+        const std::wstring file = L"window-" + std::wstring(name.begin(), name.end()) + L".bmp";
+        EXPECT_TRUE(screens::WriteBmp(screens::CaptureScreen(area), folder_ + L"\\" + file))
+            << "the picture of " << name << " was not written";
     }
 
     void WriteIndex(int seconds) const {
@@ -146,6 +162,7 @@ TEST_F(AudibleDemonstration, OneWholeSession) {
     const HWND prompt = WaitForTopWindow({.processId = player_.Id(), .caption = kUserNamePrompt});
     ASSERT_NE(prompt, nullptr) << "no \"UserName\" prompt";
     ASSERT_TRUE(TypeIntoInputBox(prompt, kDemoName));
+    demo_.Window(prompt, "user-name");
     demo_.Step("user-name", "Before anything else the player asks for the name it announces in the room.");
     ASSERT_TRUE(PressButtonIn(prompt, L"OK"));
     WaitForRoomToShow(LoadedAnnouncement(kDemoName));
@@ -153,6 +170,7 @@ TEST_F(AudibleDemonstration, OneWholeSession) {
     ASSERT_NE(mainWindow_, nullptr);
     PlaceWindows();
     Sleep(500);
+    demo_.Window(mainWindow_, "main");
     demo_.Step("loaded", "The player beside the room, which has heard that Sam's player is loaded.");
 
     // Fill from a folder through "Add Directory".
@@ -166,8 +184,8 @@ TEST_F(AudibleDemonstration, OneWholeSession) {
     SendMessageW(addDir, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(dir1), LBN_DBLCLK),
                  reinterpret_cast<LPARAM>(dir1));
     Sleep(300);
-    demo_.Step("add-directory",
-               "\"Add\", \"Directory\": the folder \"songs\" is opened and lists four songs.");
+    demo_.Window(addDir, "add-directory");
+    demo_.Step("add-directory", "\"Add\", \"Directory\": the folder \"songs\" is opened in the folder list.");
     ASSERT_TRUE(OneMoreMessage([&] { EXPECT_TRUE(PressButtonIn(addDir, L"OK")); },
                                Is("Dir Loaded - <b> 4</b> Files.")));
     EXPECT_EQ(PlaylistCount(), 4);
@@ -184,6 +202,7 @@ TEST_F(AudibleDemonstration, OneWholeSession) {
     ASSERT_EQ(edits.size(), 2u) << "\"Chat Sends\" has a text box before and one after the song";
     ASSERT_TRUE(SetWindowTextTo(edits[0], std::wstring(kBefore.begin(), kBefore.end())));
     ASSERT_TRUE(SetWindowTextTo(edits[1], std::wstring(kAfter.begin(), kAfter.end())));
+    demo_.Window(chatSends, "chat-sends");
     demo_.Step("chat-sends", "\"Chat Sends\": the texts around the song's name in every announcement.");
     ASSERT_TRUE(PressButtonIn(chatSends, L"OK"));
     ASSERT_TRUE(WaitUntilGone(chatSends));
@@ -201,6 +220,7 @@ TEST_F(AudibleDemonstration, OneWholeSession) {
     ASSERT_TRUE(SetWindowTextTo(FindDescendant(ccoms, L"Edit", L""), L"!"));
     ASSERT_TRUE(OneMoreMessage([&] { PressButton(FindDescendant(ccoms, L"Button", L"Enable Ccoms")); },
                                Is("Ccoms Enabled")));
+    demo_.Window(ccoms, "ccoms");
     demo_.Step("ccoms",
                "\"Ccoms\": the trigger \"!\" and \"Enable Ccoms\"; the room hears that commands are on.");
 
@@ -281,23 +301,36 @@ TEST_F(AudibleDemonstration, OneWholeSession) {
     const HWND chooser = OpenFromMainWindow(L"Skins", -1, kSkinChooserCaption);
     ASSERT_NE(chooser, nullptr);
     SendMessageW(FindWindowExW(chooser, nullptr, L"ListBox", nullptr), LB_SETCURSEL, 4, 0);
+    demo_.Window(chooser, "skins");
     demo_.Step("skins", "\"Skins\": the chooser of the player's colour schemes.");
     ASSERT_TRUE(PressButtonIn(chooser, L"OK"));
     ASSERT_TRUE(WaitUntilGone(chooser));
     Sleep(500);
+    demo_.Window(mainWindow_, "main-blue");
     demo_.Step("blue-skin", "The player in its blue scheme.");
 
     // To the tray and back, through the player's own menus.
     PressButton(MainWindowButton(mainWindow_, L"Minimize"));
     ASSERT_TRUE(ChooseFromMenu(player_.Id(), 1)) << "\"Minimize\" opened no menu";  // "To System Tray"
     ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(mainWindow_); }, Scaled(20000)));
-    PostMessageW(WindowOfProcess(nullptr, L"OrvJubo.cSysTray", player_.Id()), kTrayCallback, 0,
-                 MAKELPARAM(WM_CONTEXTMENU, 1));
-    ASSERT_NE(WaitForTopWindow({.processId = player_.Id(), .className = L"#32768"}), nullptr)
-        << "no tray menu";
+    const auto openTrayMenu = [&] {
+        PostMessageW(WindowOfProcess(nullptr, L"OrvJubo.cSysTray", player_.Id()), kTrayCallback, 0,
+                     MAKELPARAM(WM_CONTEXTMENU, 1));
+        return WaitForTopWindow({.processId = player_.Id(), .className = L"#32768"}) != nullptr;
+    };
+    ASSERT_TRUE(openTrayMenu()) << "no tray menu";
     Sleep(300);
     demo_.Step("tray-menu",
                "\"Minimize\", \"To System Tray\"; a right-click on the tray icon opens its menu.");
+    ASSERT_TRUE(ChooseFromMenu(player_.Id(), 6));  // "Credits"
+    const HWND credits = WaitForTopWindow({.processId = player_.Id(), .caption = L"Credits"});
+    ASSERT_NE(credits, nullptr) << "\"Credits\" did not open";
+    Sleep(300);
+    demo_.Window(credits, "credits");
+    demo_.Step("credits", "The tray menu's \"Credits\".");
+    AskToClose(credits);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(credits); }, Scaled(20000)));
+    ASSERT_TRUE(openTrayMenu()) << "no tray menu";
     ASSERT_TRUE(ChooseFromMenu(player_.Id(), 8));  // "Restore"
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(mainWindow_) != FALSE; }, Scaled(20000)));
 
