@@ -133,7 +133,6 @@ class AudibleDemonstration : public PlayerBesideRoom {
         EXPECT_NE(window, nullptr) << "\"" << ToAnsi(caption) << "\" did not open";
         // Between the main window and the room, so that the picture shows all three.
         SetWindowPos(window, nullptr, 420, 16, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        Sleep(200);
         return window;
     }
 
@@ -231,7 +230,8 @@ TEST_F(AudibleDemonstration, OneWholeSession) {
     const std::string info = ToAnsi(
         L"[Orv Jubo \u00BB Make: 2.1 \u00BB Current User: Sam \u00BB Current Directory: "
         L"<b>4</b> files. \u00BB Get it at: <font color=blue><u>orvjubo.net</u>]");
-    const auto anyMessageFromAnn = [](const std::string& message) { return !message.empty(); };
+    // For the commands that answer nothing: Ann's own line has reached the room.
+    const auto annsLine = [](const std::string& message) { return !message.empty(); };
     struct Ccom {
         const wchar_t* line;
         const char* picture;
@@ -245,10 +245,10 @@ TEST_F(AudibleDemonstration, OneWholeSession) {
         {L"!Pause", "cmd-pause", "\"!Pause\": the song pauses.",
          Is(kBefore + "Blue Evening.mp3" + kAfter + " [<b>Paused</b>]"), [&] { return isEngine(L"Paused"); }},
         {L"!Res", "cmd-res", "\"!Res\": it plays on.", IsAnnouncement, [&] { return isEngine(L"Playing"); }},
-        {L"!Mute", "cmd-mute", "\"!Mute\": the player goes quiet (no reply).", anyMessageFromAnn, {}},
-        {L"!Unmute", "cmd-unmute", "\"!Unmute\": the sound is back.", anyMessageFromAnn, {}},
-        {L"Vol-", "cmd-vol-down", "\"Vol-\" (no trigger): a little softer.", anyMessageFromAnn, {}},
-        {L"Vol+", "cmd-vol-up", "\"Vol+\" (no trigger): a little louder.", anyMessageFromAnn, {}},
+        {L"!Mute", "cmd-mute", "\"!Mute\": the player goes quiet (no reply).", annsLine, {}},
+        {L"!Unmute", "cmd-unmute", "\"!Unmute\": the sound is back.", annsLine, {}},
+        {L"Vol-", "cmd-vol-down", "\"Vol-\" (no trigger): a little softer.", annsLine, {}},
+        {L"Vol+", "cmd-vol-up", "\"Vol+\" (no trigger): a little louder.", annsLine, {}},
         {L"!Next",
          "cmd-next",
          "\"!Next\": the next song, announced.",
@@ -268,7 +268,7 @@ TEST_F(AudibleDemonstration, OneWholeSession) {
          [&] { return WaitUntil([&] { return PlaylistCount() == 4; }, Scaled(10000)); }},
         {L"!Clear", "cmd-clear", "\"!Clear\": the conversation on this desktop is cleared.",
          Is("Chat has been cleared!"), [&] { return RoomMessages(ReadHistory()).size() <= 2; }},
-        {L"!Min", "cmd-min", "\"!Min\": the player hides behind its tray icon.", anyMessageFromAnn,
+        {L"!Min", "cmd-min", "\"!Min\": the player hides behind its tray icon.", annsLine,
          [&] { return WaitUntil([&] { return !IsWindowVisible(mainWindow_); }, Scaled(20000)); }},
     };
     for (const Ccom& command : ccomsInOrder) {
@@ -319,7 +319,7 @@ TEST_F(AudibleDemonstration, OneWholeSession) {
         return WaitForTopWindow({.processId = player_.Id(), .className = L"#32768"}) != nullptr;
     };
     ASSERT_TRUE(openTrayMenu()) << "no tray menu";
-    Sleep(300);
+    demo_.Window(FindTopWindow({.processId = player_.Id(), .className = L"#32768"}), "tray-menu");
     demo_.Step("tray-menu",
                "\"Minimize\", \"To System Tray\"; a right-click on the tray icon opens its menu.");
     ASSERT_TRUE(ChooseFromMenu(player_.Id(), 6));  // "Credits"
@@ -343,6 +343,7 @@ TEST_F(AudibleDemonstration, OneWholeSession) {
     const HWND listName = WaitForTopWindow({.processId = player_.Id(), .caption = L"ListName"});
     ASSERT_NE(listName, nullptr);
     ASSERT_TRUE(TypeIntoInputBox(listName, kListName));
+    demo_.Window(listName, "list-name");
     demo_.Step("save", "\"Save\": the list is saved under a name the player asks for.");
     ASSERT_TRUE(PressButtonIn(listName, L"OK"));
     std::string expected;
@@ -360,6 +361,7 @@ TEST_F(AudibleDemonstration, OneWholeSession) {
         WaitForTopWindow({.processId = player_.Id(), .className = L"#32770", .caption = L"Load your list."});
     ASSERT_NE(open, nullptr);
     ASSERT_TRUE(TypeIntoInputBox(open, listFile));
+    demo_.Window(open, "load-list");
     demo_.Step("load", "\"Clear Playlist\", then \"Add\", \"Playlist\": the saved list is chosen.");
     PostMessageW(open, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(WaitUntilGone(open));
