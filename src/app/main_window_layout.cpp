@@ -92,6 +92,7 @@ WindowSpec MainWindowSpec() {
                         .width = 2535,
                         .height = 285,
                         .caption = L"Text3",
+                        .accessibleName = L"User name",
                         .fore = OleColour::System(kWindowText),
                         .back = OleColour::System(kWindow),
                         .tabIndex = 22,

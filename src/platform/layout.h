@@ -69,6 +69,10 @@ struct ControlSpec {
     ControlKind kind = ControlKind::Label;
     int left = 0, top = 0, width = 0, height = 0;
     std::wstring caption;
+    // What screen readers call a control without a caption of its own: the label whose caption names it (its
+    // name follows that caption), or else a name of its own.
+    std::string labelledBy;
+    std::wstring accessibleName;
     OleColour fore{0x80000012u};  // system colour 18, button text
     OleColour back{0x8000000Fu};  // system colour 15, button face
     int tabIndex = -1;            // -1: no tab stop

@@ -22,13 +22,15 @@ ControlSpec SettingLabel(const char* name, int top, const wchar_t* caption, int 
             .tabIndex = tabIndex};
 }
 
-ControlSpec SettingText(const char* name, int top, int tabIndex) {
+// Named for screen readers by the label beside it.
+ControlSpec SettingText(const char* name, int top, int tabIndex, const char* label) {
     return {.name = name,
             .kind = ControlKind::TextBox,
             .left = 1560,
             .top = top,
             .width = 2895,
             .height = 735,
+            .labelledBy = label,
             .fore = kWindowText,
             .back = kWindowBackground,
             .tabIndex = tabIndex,
@@ -48,9 +50,9 @@ WindowSpec ChatSendsWindowSpec() {
             .taskbarButton = false,
             .controls = {
                 SettingLabel("Label1", 120, L"Text before song", 0),
-                SettingText("Text1", 120, 1),
+                SettingText("Text1", 120, 1, "Label1"),
                 SettingLabel("Label2", 1200, L"Text before song", 2),
-                SettingText("Text2", 1200, 3),
+                SettingText("Text2", 1200, 3, "Label2"),
                 {.name = "XPButton1",
                  .kind = ControlKind::PushButton,
                  .left = 2280,

@@ -6,14 +6,15 @@ namespace {
 
 const OleColour kDarkRed = OleColour::Hex(0xC00000);
 
-ControlSpec FolderList(const char* name, ControlKind kind, int top, int height, OleColour back,
-                       int tabIndex) {
+ControlSpec FolderList(const char* name, ControlKind kind, int top, int height, OleColour back, int tabIndex,
+                       const wchar_t* accessibleName) {
     return {.name = name,
             .kind = kind,
             .left = 120,
             .top = top,
             .width = 2535,
             .height = height,
+            .accessibleName = accessibleName,
             .fore = kDarkRed,
             .back = back,
             .tabIndex = tabIndex,
@@ -47,9 +48,9 @@ WindowSpec AddDirWindowSpec() {
             .back = OleColour::System(12),  // application workspace
             .taskbarButton = false,
             .controls = {
-                FolderList("Drive1", ControlKind::DriveList, 120, 315, OleColour::Hex(0x404040), 0),
-                FolderList("Dir1", ControlKind::ListBox, 600, 3240, OleColour::Hex(0x000000), 1),
-                FolderList("File1", ControlKind::ListBox, 3960, 615, OleColour::Hex(0x000000), 2),
+                FolderList("Drive1", ControlKind::DriveList, 120, 315, OleColour::Hex(0x404040), 0, L"Drive"),
+                FolderList("Dir1", ControlKind::ListBox, 600, 3240, OleColour::Hex(0x000000), 1, L"Folders"),
+                FolderList("File1", ControlKind::ListBox, 3960, 615, OleColour::Hex(0x000000), 2, L"Files"),
                 DialogButton("XPButton1", 120, L"OK", 3),
                 DialogButton("XPButton2", 1560, L"Cancel", 4),
             }};

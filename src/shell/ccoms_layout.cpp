@@ -7,7 +7,7 @@ namespace {
 const OleColour kRed = OleColour::Hex(0xFF0000);
 const OleColour kWhite = OleColour::Hex(0xFFFFFF);
 
-// One command row: the word box at left and the help text beside it.
+// One command row: the word box at left and the help text beside it, which names it for screen readers.
 struct CommandRow {
     const char* wordBox;
     const wchar_t* word;
@@ -83,6 +83,7 @@ WindowSpec CcomsWindowSpec() {
                            .top = 120,
                            .width = 615,
                            .height = 285,
+                           .labelledBy = "Label29",
                            .fore = OleColour::Hex(0x0000FF),
                            .back = OleColour::Hex(0xC0C0C0),
                            .tabIndex = 14,
@@ -137,6 +138,7 @@ WindowSpec CcomsWindowSpec() {
                                    .width = 615,
                                    .height = 285,
                                    .caption = row.word,
+                                   .labelledBy = row.helpLabel,
                                    .fore = kRed,
                                    .back = OleColour::Hex(0x808080),
                                    .tabIndex = row.wordTab,

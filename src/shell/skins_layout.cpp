@@ -18,6 +18,7 @@ WindowSpec SkinsWindowSpec() {
                  .top = 120,
                  .width = 2175,
                  .height = 2790,
+                 .accessibleName = L"Skins",
                  .fore = OleColour::Hex(0xC00000),
                  .back = OleColour::Hex(0x000000),
                  .tabIndex = 0,

@@ -11,7 +11,7 @@ programs=(orvjubo.exe tools/chatroom/chatroom.exe)
 
 # Windows' own DLLs the programs may import, all part of Windows 7 (lower case).
 allowed_dlls=(kernel32.dll user32.dll gdi32.dll comctl32.dll uxtheme.dll comdlg32.dll shell32.dll ole32.dll
-  oleaut32.dll advapi32.dll winmm.dll msvcrt.dll ws2_32.dll)
+  oleaut32.dll oleacc.dll advapi32.dll winmm.dll msvcrt.dll ws2_32.dll)
 
 # Functions of kernel32, user32, gdi32, shell32, ole32 and shcore that Windows 8 or later added and that a
 # program like this one could reach for. The DPI family is also matched by name below.

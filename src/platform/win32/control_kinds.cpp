@@ -1,6 +1,8 @@
 #include "platform/win32/control_kinds.h"
 
 #include <commctrl.h>
+#include <ole2.h>
+#include <oleacc.h>
 
 #include "platform/win32/xp_button.h"
 
@@ -74,6 +76,30 @@ std::optional<ChildWindowClass> ChildWindowClassOf(const ControlSpec& control) {
             break;
     }
     return std::nullopt;
+}
+
+LONG ScreenReaderRoleOf(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::Label:
+            return ROLE_SYSTEM_STATICTEXT;
+        case ControlKind::TextBox:
+            return ROLE_SYSTEM_TEXT;
+        case ControlKind::ListBox:
+            return ROLE_SYSTEM_LIST;
+        case ControlKind::CheckBox:
+            return ROLE_SYSTEM_CHECKBUTTON;
+        case ControlKind::OptionButton:
+            return ROLE_SYSTEM_RADIOBUTTON;
+        case ControlKind::PushButton:
+            return ROLE_SYSTEM_PUSHBUTTON;
+        case ControlKind::DriveList:
+            return ROLE_SYSTEM_COMBOBOX;
+        case ControlKind::Panel:
+            return ROLE_SYSTEM_GROUPING;
+        case ControlKind::Line:
+            break;
+    }
+    return ROLE_SYSTEM_CLIENT;
 }
 
 }  // namespace orv::win32

@@ -1,6 +1,7 @@
 #pragma once
-// How each kind of control of the layout data becomes a child window: its window class and styles.
-// A kind that is not a child window (a line) is painted by the window that holds it.
+// How each kind of control of the layout data becomes a child window: its window class and styles, and the
+// role it has for screen readers. A kind that is not a child window (a line) is painted by the window that
+// holds it.
 #include <windows.h>
 
 #include <optional>
@@ -20,5 +21,8 @@ struct ChildWindowClass {
 
 // nullopt for kinds that are drawn rather than created.
 std::optional<ChildWindowClass> ChildWindowClassOf(const ControlSpec& control);
+
+// The ROLE_SYSTEM_* value of the kind.
+LONG ScreenReaderRoleOf(ControlKind kind);
 
 }  // namespace orv::win32

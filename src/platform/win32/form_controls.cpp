@@ -4,6 +4,7 @@
 #include <uxtheme.h>
 
 #include "platform/control_order.h"
+#include "platform/win32/accessible_control.h"
 #include "platform/win32/colours.h"
 #include "platform/win32/control_kinds.h"
 #include "platform/win32/dpi.h"
@@ -41,6 +42,20 @@ void SetInitialState(HWND window, const ControlSpec& control) {
     }
 }
 
+// The child window identifier of the named control of the layout; 0 when there is none.
+int ControlIdOf(const WindowSpec& layout, std::string_view name) {
+    for (std::size_t i = 0; i < layout.controls.size(); ++i) {
+        if (layout.controls[i].name == name) {
+            return kFirstControlId + static_cast<int>(i);
+        }
+    }
+    return 0;
+}
+
+ScreenReaderDescription DescriptionOf(const ControlSpec& control, int labelId) {
+    return {.role = ScreenReaderRoleOf(control.kind), .name = control.accessibleName, .labelId = labelId};
+}
+
 }  // namespace
 
 void FormControls::Build(HWND parent, const WindowSpec& layout) {
@@ -72,6 +87,9 @@ void FormControls::Build(HWND parent, const WindowSpec& layout) {
                 windowClass->exStyle, windowClass->className, item->caption.c_str(), style, 0, 0, 0, 0,
                 parent, reinterpret_cast<HMENU>(id), GetModuleHandleW(nullptr), nullptr);
             if (control->window != nullptr) {
+                // The label is made later (labels come last), so its name is looked up when it is asked for.
+                control->labelId = ControlIdOf(layout, item->labelledBy);
+                DescribeToScreenReaders(control->window, DescriptionOf(*item, control->labelId));
                 if (windowClass->withoutVisualStyle) {
                     // A theme class list that names no class: the control draws itself in the classic look.
                     SetWindowTheme(control->window, L" ", L" ");
@@ -133,6 +151,7 @@ void FormControls::Adopt(std::string_view name, HWND window) {
         }
         Place(*control);
         ShowWindow(window, control->layout.visible ? SW_SHOWNA : SW_HIDE);
+        DescribeToScreenReaders(window, DescriptionOf(control->layout, control->labelId));
         return;
     }
 }

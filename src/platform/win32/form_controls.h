@@ -1,7 +1,8 @@
 #pragma once
 // The controls of one window, built from its layout data: one real child window per control (its window text
 // is the caption), created in tab order so that the tab order is the z-order, placed and given fonts at the
-// window's DPI. Lines are painted by the window. Controls are found by their names.
+// window's DPI, each described to screen readers by its kind and names. Lines are painted by the window.
+// Controls are found by their names.
 #include <windows.h>
 
 #include <functional>
@@ -26,7 +27,8 @@ class FormControls {
     // The skinnable push button of the named control; nullptr when it is not a push button.
     XPButton* Button(std::string_view name) const;
     // Puts a window made elsewhere (an outside control such as the media engine's panel) in the place of the
-    // named control: it takes that control's rectangle, tab position and name, and the stand-in is destroyed.
+    // named control: it takes that control's rectangle, tab position, name and description for screen
+    // readers, and the stand-in is destroyed. The window must not be subclassed yet.
     void Adopt(std::string_view name, HWND window);
 
     // The name of the control whose child window this is; empty for a window that is not one of them.
@@ -73,6 +75,7 @@ class FormControls {
         UniqueBrush backBrush;
         std::function<void(int notifyCode)> onCommand;
         std::unique_ptr<XPButton> button;
+        int labelId = 0;  // the child window identifier of the label that names it for screen readers
     };
     const Control* FindControl(HWND child) const;
     Control* FindNamed(std::string_view name) const;

@@ -137,6 +137,7 @@ WindowSpec InputBoxSpec(const Text& prompt, const Text& title) {
                  .top = 1380,
                  .width = 5160,
                  .height = 330,
+                 .labelledBy = "lblPrompt",
                  .fore = windowText,
                  .back = windowBack,
                  .tabIndex = 0},

@@ -1,10 +1,14 @@
 #include "platform/win32/media_player_panel.h"
 
 #include <commctrl.h>
+#include <ole2.h>
+#include <oleacc.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+
+#include "platform/win32/accessible_control.h"
 
 namespace orv {
 
@@ -173,6 +177,13 @@ void MediaPlayerPanel::CreateChildren() {
     for (HWND child : {nameLine_, statusLine_, playButton_, pauseButton_, stopButton_}) {
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     }
+    for (HWND line : {nameLine_, statusLine_}) {
+        win32::DescribeToScreenReaders(line, {.role = ROLE_SYSTEM_STATICTEXT});
+    }
+    for (HWND button : {playButton_, pauseButton_, stopButton_}) {
+        win32::DescribeToScreenReaders(button, {.role = ROLE_SYSTEM_PUSHBUTTON});
+    }
+    win32::DescribeToScreenReaders(seekBar_, {.role = ROLE_SYSTEM_SLIDER, .name = L"Position"});
     RECT client{};
     GetClientRect(Handle(), &client);
     LayOutChildren(client.right, client.bottom);
