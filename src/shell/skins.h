@@ -39,6 +39,8 @@ class SkinChooser {
     // case. A target that fails to take its colour keeps what it had; the others still change.
     void ApplySkin();
     bool Exists() const { return form3_.Exists(); }
+    // The chooser, made hidden if it does not exist.
+    Form& Window() { return form3_.Get(); }
 
   private:
     int SelectedIndex();

@@ -12,6 +12,10 @@
 #include "app/main_window_layout.h"
 #include "app/program.h"
 #include "player/chat_sends_layout.h"
+#include "shell/add_dir_layout.h"
+#include "shell/ccoms_layout.h"
+#include "shell/credits_layout.h"
+#include "shell/skins_layout.h"
 #include "fakes/fake_chat_windows.h"
 #include "fakes/fake_code_page.h"
 #include "fakes/fake_dialogs.h"
@@ -353,6 +357,60 @@ TEST_F(Program, TheKeysDoWhatTheMouseDoesAndEscapeClosesOnlyAnAuxiliaryWindow) {
     PressKey(list, VK_ESCAPE);
     EXPECT_TRUE(IsWindowVisible(frmJubo())) << "Escape closed the main window";
     EXPECT_EQ(process.ends, 0);
+
+    // Each row presses its keys on the focused control and counts the presses they gave: the push buttons'
+    // and options' clicks and the changes of "Disable ChatSends". The options keep their own handlers: the
+    // room hears of each switch as after a click.
+    Form& ccoms = program->Form1().Window();
+    Form& sends = program->Player().frmChatSends().Window();
+    int presses = 0;
+    program->frmJubo().PushButtonNamed("XPButton2").onClick = [&presses] { ++presses; };
+    for (const char* name : {"Option1", "Option2"}) {
+        FormOptionButton& option = ccoms.OptionButtonNamed(name);
+        option.onClick = [&presses, click = option.onClick] { ++presses, click(); };
+    }
+    constexpr UINT kShiftTab = 0x100 | VK_TAB;
+    const AnsiText on = "Ccoms Enabled", off = "Ccoms Disabled";
+    const struct {
+        const char* what;
+        Form& form;
+        const char *focus, *focusAfter;
+        std::vector<UINT> keys;
+        int presses;
+        std::vector<AnsiText> roomHears;
+    } pressKeys[] = {
+        {"Space on a button", program->frmJubo(), "XPButton2", "XPButton2", {VK_SPACE}, 1},
+        {"Enter on a button", program->frmJubo(), "XPButton2", "XPButton2", {VK_RETURN}, 1},
+        {"Space on a check box", sends, "Check1", "Check1", {VK_SPACE}, 1},
+        {"Space twice on a check box", sends, "Check1", "Check1", {VK_SPACE, VK_SPACE}, 2},
+        {"Enter on a check box", sends, "Check1", "Check1", {VK_RETURN}, 0},
+        {"Right", ccoms, "Option2", "Option1", {VK_RIGHT}, 1, {on}},
+        {"Left round the group", ccoms, "Option1", "Option2", {VK_LEFT}, 1, {off}},
+        {"Down, Up", ccoms, "Option2", "Option2", {VK_DOWN, VK_UP}, 2, {on, off}},
+        {"Space on the selected option", ccoms, "Option2", "Option2", {VK_SPACE}, 1, {off}},
+        {"Tab into the group", ccoms, "XPButton1", "Option2", {VK_TAB}, 0},
+        {"Left, Tab, back", ccoms, "Option2", "Option1", {VK_LEFT, VK_TAB, kShiftTab}, 1, {on}},
+        {"Tab out of the group", ccoms, "Option1", "Text2", {VK_TAB}, 0},
+    };
+    ccoms.Show();
+    sends.Show();
+    for (const auto& c : pressKeys) {
+        SCOPED_TRACE(c.what);
+        const FormWindow& window = Win32Form::Of(&c.form)->Window();
+        SetFocus(window.Control(c.focus));
+        presses = 0;
+        const std::size_t heard = SentToRoom().size();
+        for (const UINT key : c.keys) {
+            const int ticked = sends.CheckBoxNamed("Check1").Value();
+            PressKey(GetFocus(), key & 0xFF, key == kShiftTab);
+            presses += sends.CheckBoxNamed("Check1").Value() != ticked ? 1 : 0;
+        }
+        EXPECT_EQ(GetFocus(), window.Control(c.focusAfter));
+        EXPECT_EQ(presses, c.presses);
+        const std::vector<AnsiText> sent = SentToRoom();
+        EXPECT_EQ(std::vector<AnsiText>(sent.begin() + static_cast<std::ptrdiff_t>(heard), sent.end()),
+                  c.roomHears);
+    }
 }
 
 // The window's own controls that Tab stops at, in the order of the layout's tab indexes.
@@ -374,28 +432,37 @@ std::vector<HWND> TabStopsInLayoutOrder(const FormWindow& window, const WindowSp
     return windows;
 }
 
+const FormWindow& WindowOf(Form& form) {
+    form.Show();
+    return Win32Form::Of(&form)->Window();
+}
+
 TEST_F(Program, TabAndShiftTabFollowTheLayoutsTabOrder) {
-    const HWND chatSends = OpenChatSends();
-    ASSERT_NE(chatSends, nullptr);
     const struct {
         const char* window;
         const FormWindow& form;
         WindowSpec layout;
     } windows[] = {
-        {"frmJubo", Win32Form::Of(&program->frmJubo())->Window(), MainWindowSpec()},
-        {"frmChatSends", Win32Form::Of(&program->Player().frmChatSends().Window())->Window(),
-         ChatSendsWindowSpec()},
+        {"frmJubo", WindowOf(program->frmJubo()), MainWindowSpec()},
+        {"frmChatSends", WindowOf(program->Player().frmChatSends().Window()), ChatSendsWindowSpec()},
+        {"Form1", WindowOf(program->Form1().Window()), CcomsWindowSpec()},
+        {"frmAddDir", WindowOf(program->Player().frmAddDir().Window()), AddDirWindowSpec()},
+        {"Form3", WindowOf(program->Form3().Window()), SkinsWindowSpec()},
+        {"Form2", WindowOf(program->Form2().Get()), CreditsWindowSpec()},
     };
     for (const auto& w : windows) {
         SCOPED_TRACE(w.window);
-        const std::vector<HWND> stops = TabStopsInLayoutOrder(w.form, w.layout);
+        std::vector<HWND> stops = TabStopsInLayoutOrder(w.form, w.layout);
+        if (stops.empty()) {
+            stops.push_back(w.form.Handle());  // only labels: the focus stays with the window
+        }
         SetFocus(stops.front());
-        for (std::size_t i = 1; i < stops.size(); ++i) {
+        for (std::size_t i = 1; i <= stops.size(); ++i) {
             PressKey(GetFocus(), VK_TAB);
-            EXPECT_EQ(GetFocus(), stops[i]) << "Tab from stop " << i - 1;
+            EXPECT_EQ(GetFocus(), stops[i % stops.size()]) << "Tab from stop " << i - 1;
         }
         PressKey(GetFocus(), VK_TAB, true);
-        EXPECT_EQ(GetFocus(), stops[stops.size() - 2]) << "Shift+Tab from the last stop";
+        EXPECT_EQ(GetFocus(), stops.back()) << "Shift+Tab from the first stop";
     }
 }
 

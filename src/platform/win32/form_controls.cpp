@@ -66,6 +66,7 @@ void FormControls::Build(HWND parent, const WindowSpec& layout) {
     controls_.clear();
 
     HWND previous = nullptr;
+    bool previousIsOption = false;
     for (const ControlSpec* item : CreationOrder(layout)) {
         auto control = std::make_unique<Control>();
         control->layout = *item;
@@ -82,6 +83,13 @@ void FormControls::Build(HWND parent, const WindowSpec& layout) {
             if (item->tabIndex >= 0 && TakesFocus(item->kind)) {
                 style |= WS_TABSTOP;
             }
+            // The option buttons next to each other in the tab order are one group for the arrow keys: the
+            // first of them starts it and the control after the last starts the next.
+            const bool isOption = item->kind == ControlKind::OptionButton;
+            if (isOption != previousIsOption) {
+                style |= WS_GROUP;
+            }
+            previousIsOption = isOption;
             const auto id = static_cast<INT_PTR>(kFirstControlId + (item - layout.controls.data()));
             control->window = CreateWindowExW(
                 windowClass->exStyle, windowClass->className, item->caption.c_str(), style, 0, 0, 0, 0,

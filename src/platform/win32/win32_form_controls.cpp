@@ -269,6 +269,43 @@ class Win32FormCheckBox : public Win32Control<FormCheckBox> {
     void SetValue(int value) override { Win32CheckBox(Child()).SetValue(value); }
 };
 
+constexpr UINT_PTR kArrowsSelectId = 2;
+
+bool IsArrow(WPARAM key) {
+    return key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN;
+}
+
+// An arrow on an option button moves to the next (Right, Down) or previous (Left, Up) option of its group,
+// round from the last to the first, and selects it as a click on it does. It is selected before it takes
+// the focus: a clear option may report a click of its own when it takes the focus from the keyboard (Windows'
+// buttons do), which would press it twice.
+LRESULT CALLBACK ArrowsSelectInTheGroup(HWND option, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                        DWORD_PTR) {
+    if (message == WM_GETDLGCODE) {
+        const LRESULT code = DefSubclassProc(option, message, wParam, lParam);
+        const auto* msg = reinterpret_cast<const MSG*>(lParam);
+        return msg != nullptr && msg->message == WM_KEYDOWN && IsArrow(msg->wParam) ? code | DLGC_WANTARROWS
+                                                                                    : code;
+    }
+    if (message == WM_KEYDOWN && IsArrow(wParam)) {
+        const HWND window = GetParent(option);
+        const HWND next = GetNextDlgGroupItem(window, option, wParam == VK_LEFT || wParam == VK_UP);
+        if (next != nullptr && next != option &&
+            (GetWindowLongW(next, GWL_STYLE) & BS_TYPEMASK) == BS_RADIOBUTTON) {
+            SendMessageW(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(next), BN_CLICKED),
+                         reinterpret_cast<LPARAM>(next));
+            if (IsWindow(next)) {
+                SetFocus(next);
+            }
+        }
+        return 0;
+    }
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(option, ArrowsSelectInTheGroup, kArrowsSelectId);
+    }
+    return DefSubclassProc(option, message, wParam, lParam);
+}
+
 class Win32FormOptionButton : public Win32Control<FormOptionButton> {
   public:
     Win32FormOptionButton(FormWindow& window, const ControlSpec& control) : Win32Control(window, control) {
@@ -279,6 +316,9 @@ class Win32FormOptionButton : public Win32Control<FormOptionButton> {
                 handler();
             }
         });
+        if (const HWND child = Child()) {
+            SetWindowSubclass(child, ArrowsSelectInTheGroup, kArrowsSelectId, 0);
+        }
     }
     bool Value() const override {
         const HWND child = Child();
