@@ -43,7 +43,7 @@ std::wstring Said(LONG role, const std::wstring& name, LONG state) {
 
 std::wstring Hear(HWND control) {
     IAccessible* object = nullptr;
-    if (FAILED(AccessibleObjectFromWindow(control, OBJID_CLIENT, IID_IAccessible,
+    if (FAILED(AccessibleObjectFromWindow(control, OBJID_CLIENT, __uuidof(IAccessible),
                                           reinterpret_cast<void**>(&object)))) {
         return L"nothing";
     }
@@ -67,7 +67,7 @@ std::wstring Hear(HWND control) {
 // Every shown control below the window: its accessible children that are child windows, and theirs.
 void HearChildren(HWND window, std::vector<std::wstring>& heard) {
     IAccessible* client = nullptr;
-    if (FAILED(AccessibleObjectFromWindow(window, OBJID_CLIENT, IID_IAccessible,
+    if (FAILED(AccessibleObjectFromWindow(window, OBJID_CLIENT, __uuidof(IAccessible),
                                           reinterpret_cast<void**>(&client)))) {
         return;
     }
@@ -83,7 +83,7 @@ void HearChildren(HWND window, std::vector<std::wstring>& heard) {
         HWND child = nullptr;
         IAccessible* object = nullptr;
         if (children[i].vt == VT_DISPATCH && SUCCEEDED(children[i].pdispVal->QueryInterface(
-                                                 IID_IAccessible, reinterpret_cast<void**>(&object)))) {
+                                                 __uuidof(IAccessible), reinterpret_cast<void**>(&object)))) {
             WindowFromAccessibleObject(object, &child);
             object->Release();
         }

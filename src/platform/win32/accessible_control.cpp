@@ -11,6 +11,8 @@ namespace orv::win32 {
 
 namespace {
 
+// The interface is named by __uuidof rather than by oleacc's IID_IAccessible: the 64-bit MinGW import library
+// resolves that data symbol to the import's thunk, not to the identifier.
 constexpr wchar_t kDescriptionProperty[] = L"OrvJubo.ScreenReaderDescription";
 
 bool IsSelf(const VARIANT& child) {
@@ -54,7 +56,7 @@ class AccessibleControl final : public IAccessible, public IEnumVARIANT, public 
             return E_POINTER;
         }
         if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) ||
-            IsEqualIID(iid, IID_IAccessible)) {
+            IsEqualIID(iid, __uuidof(IAccessible))) {
             *object = static_cast<IAccessible*>(this);
         } else if (IsEqualIID(iid, IID_IOleWindow)) {
             *object = static_cast<IOleWindow*>(this);
@@ -235,8 +237,9 @@ LRESULT AnswerScreenReader(HWND control, WPARAM wParam) {
     const auto* description =
         static_cast<const ScreenReaderDescription*>(GetPropW(control, kDescriptionProperty));
     IAccessible* standard = nullptr;
-    if (description == nullptr || FAILED(CreateStdAccessibleObject(control, OBJID_CLIENT, IID_IAccessible,
-                                                                   reinterpret_cast<void**>(&standard)))) {
+    if (description == nullptr ||
+        FAILED(CreateStdAccessibleObject(control, OBJID_CLIENT, __uuidof(IAccessible),
+                                         reinterpret_cast<void**>(&standard)))) {
         return 0;
     }
     AccessibleControl* answer = nullptr;
@@ -245,7 +248,8 @@ LRESULT AnswerScreenReader(HWND control, WPARAM wParam) {
         return 0;
     }
     // The result holds a reference of its own.
-    const LRESULT result = LresultFromObject(IID_IAccessible, wParam, static_cast<IAccessible*>(answer));
+    const LRESULT result =
+        LresultFromObject(__uuidof(IAccessible), wParam, static_cast<IAccessible*>(answer));
     answer->Release();
     return result > 0 ? result : 0;
 }
