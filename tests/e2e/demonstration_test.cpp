@@ -175,13 +175,7 @@ TEST_F(AudibleDemonstration, OneWholeSession) {
     // Fill from a folder through "Add Directory".
     const HWND addDir = OpenFromMainWindow(L"Add", 0, L"Add Directory");
     ASSERT_NE(addDir, nullptr);
-    const HWND dir1 = FindDescendant(addDir, L"ListBox", L"");
-    const LRESULT songsItem =
-        SendMessageW(dir1, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(L"songs"));
-    ASSERT_NE(songsItem, LB_ERR) << "the folder list does not show \"songs\"";
-    SendMessageW(dir1, LB_SETCURSEL, static_cast<WPARAM>(songsItem), 0);
-    SendMessageW(addDir, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(dir1), LBN_DBLCLK),
-                 reinterpret_cast<LPARAM>(dir1));
+    ASSERT_TRUE(OpenFolderInAddDirectory(addDir, L"songs")) << "the folder list does not show \"songs\"";
     Sleep(300);
     demo_.Window(addDir, "add-directory");
     demo_.Step("add-directory", "\"Add\", \"Directory\": the folder \"songs\" is opened in the folder list.");

@@ -284,15 +284,7 @@ class HostileFilesBesideRoom : public PlayerBesideRoom, public ::testing::WithPa
         ASSERT_NO_FATAL_FAILURE(ChooseFromAddMenu(0));
         const HWND addDir = WaitForTopWindow({.processId = player_.Id(), .caption = L"Add Directory"});
         ASSERT_NE(addDir, nullptr) << "\"Directory\" showed no \"Add Directory\" window";
-        // Dir1 is the window's first list box; it lists the player's folder's subfolders.
-        const HWND dir1 = FindDescendant(addDir, L"ListBox", L"");
-        ASSERT_NE(dir1, nullptr);
-        const LRESULT chosen = SendMessageW(dir1, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                            reinterpret_cast<LPARAM>(folder.c_str()));
-        ASSERT_NE(chosen, LB_ERR) << "Dir1 does not list the folder";
-        SendMessageW(dir1, LB_SETCURSEL, static_cast<WPARAM>(chosen), 0);
-        SendMessageW(addDir, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(dir1), LBN_DBLCLK),
-                     reinterpret_cast<LPARAM>(dir1));
+        ASSERT_TRUE(OpenFolderInAddDirectory(addDir, folder)) << "Dir1 does not list the folder";
         if (vanishes) {
             RemoveFolderOfFiles(folder_.File(folder));
             ASSERT_FALSE(GetFileAttributesW(folder_.File(folder).c_str()) != INVALID_FILE_ATTRIBUTES);

@@ -26,6 +26,24 @@ HWND MainWindowButton(HWND mainWindow, const std::wstring& caption) {
     return FindWindowExW(mainWindow, nullptr, L"Button", caption.c_str());
 }
 
+bool OpenFolderInAddDirectory(HWND addDir, const std::wstring& folder, bool post) {
+    const HWND dir1 = FindDescendant(addDir, L"ListBox", L"");
+    const LRESULT item = dir1 == nullptr ? LB_ERR
+                                         : SendMessageW(dir1, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                                        reinterpret_cast<LPARAM>(folder.c_str()));
+    if (item == LB_ERR) {
+        return false;
+    }
+    SendMessageW(dir1, LB_SETCURSEL, static_cast<WPARAM>(item), 0);
+    const WPARAM doubleClick = MAKEWPARAM(GetDlgCtrlID(dir1), LBN_DBLCLK);
+    if (post) {
+        PostMessageW(addDir, WM_COMMAND, doubleClick, reinterpret_cast<LPARAM>(dir1));
+    } else {
+        SendMessageW(addDir, WM_COMMAND, doubleClick, reinterpret_cast<LPARAM>(dir1));
+    }
+    return true;
+}
+
 HWND Playlist(HWND mainWindow) {
     return FindWindowExW(mainWindow, nullptr, L"ListBox", nullptr);
 }

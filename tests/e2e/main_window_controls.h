@@ -24,6 +24,11 @@ bool AddToPlaylist(HWND playlist, const std::vector<std::wstring>& entries);
 bool SelectEntry(HWND playlist, int index);
 int SelectedEntry(HWND playlist);
 
+// Opens the subfolder in "Add Directory"'s folder list Dir1 (the window's first list box) as a double-click
+// does; false when the list does not show it. With post, the double-click is posted and the call returns before
+// the folder opens.
+bool OpenFolderInAddDirectory(HWND addDir, const std::wstring& folder, bool post = false);
+
 // What MediaPlayer1's display shows: the open file's name, and its state followed by the time (e.g.
 // "Playing  0:01 / 0:02").
 struct EngineDisplay {

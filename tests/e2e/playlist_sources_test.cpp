@@ -54,15 +54,9 @@ TEST_F(PlaylistSourcesBesideRoom, AFolderPickedInAddDirectoryFillsThePlaylistAnd
     HWND addDir = WaitForTopWindow({.processId = player_.Id(), .caption = L"Add Directory"});
     ASSERT_NE(addDir, nullptr) << "\"Directory\" showed no \"Add Directory\" window";
 
-    // Dir1 is the window's first list box; it lists the working folder's subfolders.
-    HWND dir1 = FindDescendant(addDir, L"ListBox", L"");
-    ASSERT_NE(dir1, nullptr);
-    const LRESULT songs =
-        SendMessageW(dir1, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(L"songs"));
-    ASSERT_NE(songs, LB_ERR) << "Dir1 does not list the folder \"songs\"";
-    SendMessageW(dir1, LB_SETCURSEL, static_cast<WPARAM>(songs), 0);
-    PostMessageW(addDir, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(dir1), LBN_DBLCLK),
-                 reinterpret_cast<LPARAM>(dir1));
+    // The folder list shows the working folder's subfolders.
+    ASSERT_TRUE(OpenFolderInAddDirectory(addDir, L"songs", true))
+        << "Dir1 does not list the folder \"songs\"";
     ASSERT_TRUE(PressButtonIn(addDir, L"OK"));
 
     const std::string loaded = "Dir Loaded - <b> 3</b> Files.";
