@@ -24,7 +24,7 @@ use_demonstration_prefix() {
   export ORVJUBO_DEMO_DIR="Z:${demo_dir//\//\\}"
 }
 
-# Runs the demonstration (after use_demonstration_prefix), through the given runner of GoogleTest programs.
+# The test program that holds the demonstration.
 demonstration_exe() { echo "$windows_build/tests/orvjubo_e2e_tests.exe"; }
 
 # Turns the pictures into PNG files; false when index.md or a picture it names is missing.

@@ -168,7 +168,6 @@ TEST_F(AudibleDemonstration, OneWholeSession) {
     mainWindow_ = WaitForMainWindow();
     ASSERT_NE(mainWindow_, nullptr);
     PlaceWindows();
-    Sleep(500);
     demo_.Window(mainWindow_, "main");
     demo_.Step("loaded", "The player beside the room, which has heard that Sam's player is loaded.");
 
@@ -176,7 +175,6 @@ TEST_F(AudibleDemonstration, OneWholeSession) {
     const HWND addDir = OpenFromMainWindow(L"Add", 0, L"Add Directory");
     ASSERT_NE(addDir, nullptr);
     ASSERT_TRUE(OpenFolderInAddDirectory(addDir, L"songs")) << "the folder list does not show \"songs\"";
-    Sleep(300);
     demo_.Window(addDir, "add-directory");
     demo_.Step("add-directory", "\"Add\", \"Directory\": the folder \"songs\" is opened in the folder list.");
     ASSERT_TRUE(OneMoreMessage([&] { EXPECT_TRUE(PressButtonIn(addDir, L"OK")); },
@@ -299,7 +297,7 @@ TEST_F(AudibleDemonstration, OneWholeSession) {
     demo_.Step("skins", "\"Skins\": the chooser of the player's colour schemes.");
     ASSERT_TRUE(PressButtonIn(chooser, L"OK"));
     ASSERT_TRUE(WaitUntilGone(chooser));
-    Sleep(500);
+    Sleep(500);  // the new background picture is drawn after the colours
     demo_.Window(mainWindow_, "main-blue");
     demo_.Step("blue-skin", "The player in its blue scheme.");
 
@@ -319,7 +317,6 @@ TEST_F(AudibleDemonstration, OneWholeSession) {
     ASSERT_TRUE(ChooseFromMenu(player_.Id(), 6));  // "Credits"
     const HWND credits = WaitForTopWindow({.processId = player_.Id(), .caption = L"Credits"});
     ASSERT_NE(credits, nullptr) << "\"Credits\" did not open";
-    Sleep(300);
     demo_.Window(credits, "credits");
     demo_.Step("credits", "The tray menu's \"Credits\".");
     AskToClose(credits);
